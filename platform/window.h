@@ -1,0 +1,69 @@
+// The window layer: every window or control is a QWidget known by a handle, with a window
+// procedure that subclassing can replace. Qt's size, key, character, mouse-button, focus and
+// context-menu events become WM_* messages that run through the window's procedure chain;
+// when the chain ends in the class procedure (DefWindowProcA for most classes) the event goes
+// back to Qt's own handling, so a procedure that returns without passing it on swallows it.
+//
+// Built-in window classes: "static" (a plain frame) and "Scintilla" (a QsciScintillaBase whose
+// notifications reach its parent as WM_NOTIFY with an SCNotification record, and whose class
+// procedure hands Scintilla messages to SendScintilla).
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/win_types.h"
+
+class QWidget;
+
+namespace platform {
+
+// Makes the widget of a new window of a class: parent is the parent's widget (or null).
+using WidgetFactory = std::function<QWidget*(QWidget* parent)>;
+
+// Registers a window class. classProc is the procedure a new window of the class starts with;
+// it is the last procedure of every chain and hands unhandled events back to Qt.
+bool RegisterWindowClass(const std::string& className, WNDPROC classProc, WidgetFactory factory);
+
+HWND CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title,
+                     std::uint32_t style, int x, int y, int width, int height, HWND parent,
+                     HMENU menu, void* instance, void* param);
+BOOL DestroyWindow(HWND window);
+BOOL IsWindow(HWND window);
+
+// Gives a widget made elsewhere (by the framework) a handle, with DefWindowProcA as its class
+// procedure; the same widget always gets the same handle. The handle dies with the widget.
+HWND WindowFromWidget(QWidget* widget);
+QWidget* WidgetFromWindow(HWND window);  // null for an unknown or destroyed handle
+
+// GWL_WNDPROC takes and returns a WNDPROC cast to std::intptr_t; GWL_STYLE and GWL_EXSTYLE
+// show their frame bits on the widget; GWL_USERDATA is free for the window's owner.
+std::intptr_t SetWindowLongA(HWND window, int index, std::intptr_t value);
+std::intptr_t GetWindowLongA(HWND window, int index);
+
+LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Queued: delivered through the window's procedure from the event loop, after the current message.
+BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+BOOL GetWindowRect(HWND window, RECT* rect);  // screen coordinates, outer frame
+BOOL GetClientRect(HWND window, RECT* rect);  // left and top are 0
+BOOL ScreenToClient(HWND window, POINT* point);
+BOOL ClientToScreen(HWND window, POINT* point);
+HWND GetParent(HWND window);
+HWND SetParent(HWND window, HWND newParent);  // returns the previous parent
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
+BOOL ShowWindow(HWND window, int command);  // SW_HIDE 0, SW_SHOW 5
+BOOL IsWindowVisible(HWND window);
+BOOL EnableWindow(HWND window, BOOL enable);
+BOOL SetWindowTextA(HWND window, const std::string& text);  // 8-bit code-page text
+std::string GetWindowTextA(HWND window);
+HWND SetFocus(HWND window);
+HWND GetFocus();
+
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOW = 5;
+
+}  // namespace platform
