@@ -1,0 +1,29 @@
+// The Windows code-page conversion calls over iconv. Code page 0 (the ANSI code page) is 936
+// (GBK); 65001 is UTF-8. Both behave as the Windows calls do with flags 0: a length of -1 takes
+// the text up to and including its NUL (so counts include the terminator), an output size of 0
+// asks for the count needed, invalid input is replaced rather than fatal, and a call that fails
+// returns 0.
+#pragma once
+
+#include <string>
+
+#include "platform/win_types.h"
+
+class QString;
+
+namespace platform {
+
+constexpr UINT CP_ACP = 0;
+constexpr UINT CP_GBK = 936;
+constexpr UINT CP_UTF8 = 65001;
+
+int MultiByteToWideChar(UINT codePage, std::uint32_t flags, const char* text, int length,
+                        char16_t* wide, int wideUnits);
+int WideCharToMultiByte(UINT codePage, std::uint32_t flags, const char16_t* wide, int length,
+                        char* text, int textBytes, const char* defaultChar, BOOL* usedDefault);
+
+// The program's 8-bit texts to and from Qt's strings, for the window layer and the framework.
+QString AnsiToQString(const std::string& text);
+std::string QStringToAnsi(const QString& text);
+
+}  // namespace platform
