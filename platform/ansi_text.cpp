@@ -17,6 +17,36 @@ std::vector<std::string_view> AnsiCharacters(std::string_view text) {
   return characters;
 }
 
+std::size_t AnsiFind(std::string_view text, std::string_view what, std::size_t from) {
+  if (what.empty()) return std::string_view::npos;
+  for (std::size_t pos = from; pos < text.size(); pos += AnsiCharLength(text, pos)) {
+    if (text.substr(pos, what.size()) == what) return pos;
+  }
+  return std::string_view::npos;
+}
+
+std::string AnsiReplaceAll(std::string_view text, std::string_view what, std::string_view with) {
+  std::string result;
+  std::size_t start = 0;
+  for (std::size_t found; (found = AnsiFind(text, what, start)) != std::string_view::npos;
+       start = found + what.size()) {
+    result.append(text.substr(start, found - start)).append(with);
+  }
+  return result.append(text.substr(start));
+}
+
+std::vector<std::string_view> AnsiSplit(std::string_view text, char separator) {
+  std::vector<std::string_view> pieces;
+  const std::string_view separatorText(&separator, 1);
+  std::size_t start = 0;
+  for (std::size_t found; (found = AnsiFind(text, separatorText, start)) != std::string_view::npos;
+       start = found + 1) {
+    pieces.push_back(text.substr(start, found - start));
+  }
+  if (start < text.size()) pieces.push_back(text.substr(start));
+  return pieces;
+}
+
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool AnsiEqualsIgnoringCase(std::string_view a, std::string_view b) {
