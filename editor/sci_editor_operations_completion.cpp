@@ -1,0 +1,5 @@
+// Hand-written operation of the completion group: the selected list item, read length first.
+#include "editor/scintilla_messages.h"
+#include "editor/sci_editor.h"
+
+std::string SciEditor::AutoCGetCurrentText() { return ReadTextLengthFirst(scintilla::SCI_AUTOCGETCURRENTTEXT, 0); }
