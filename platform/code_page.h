@@ -1,8 +1,10 @@
 // The Windows code-page conversion calls over iconv. Code page 0 (the ANSI code page) is 936
 // (GBK); 65001 is UTF-8. Both behave as the Windows calls do with flags 0: a length of -1 takes
 // the text up to and including its NUL (so counts include the terminator), an output size of 0
-// asks for the count needed, invalid input is replaced rather than fatal, and a call that fails
-// returns 0.
+// asks for the count needed, a buffer too small or a null text fails, and a call that fails
+// returns 0. Invalid input is replaced rather than fatal: by U+FFFD toward UTF-16, by U+FFFD
+// toward UTF-8 and by the default character ('?' when none is given) toward GBK. As on
+// Windows, UTF-8 has no default character: passing one, or asking whether it was used, fails.
 #pragma once
 
 #include <string>

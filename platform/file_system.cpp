@@ -1,0 +1,234 @@
+#include "platform/file_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+
+#include "platform/ansi_text.h"
+#include "platform/code_page.h"
+
+namespace platform {
+namespace {
+
+// File-system paths and names are in the file system's own encoding ("native").
+std::string ToNative(const std::string& path) {
+  return QFile::encodeName(AnsiToQString(path)).toStdString();
+}
+
+std::string FromNative(const std::string& native) {
+  return QStringToAnsi(QFile::decodeName(QByteArray::fromStdString(native)));
+}
+
+bool NativeExists(const std::string& native) {
+  struct stat status {};
+  return lstat(native.c_str(), &status) == 0;
+}
+
+bool IsDirectory(const std::string& native) {
+  struct stat status {};
+  return stat(native.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+struct DirCloser {
+  void operator()(DIR* dir) const { closedir(dir); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
+
+// Every entry of a folder but "." and "..", in the order the directory yields them.
+std::vector<std::string> NativeEntries(const std::string& nativeFolder) {
+  std::vector<std::string> names;
+  const DirHandle dir(opendir(nativeFolder.c_str()));
+  if (!dir) return names;
+  while (const dirent* entry = readdir(dir.get())) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  return names;
+}
+
+// Native names hold ASCII bytes only as ASCII characters, so a byte-wise fold is exact.
+bool NativeNamesMatch(const std::string& a, const std::string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+std::string Joined(const std::string& folder, const std::string& name) {
+  return folder == "/" ? folder + name : folder + "/" + name;
+}
+
+// Resolves entry by entry: an entry missing as spelled takes the first entry of its folder
+// that differs only in letter case; from the first one that cannot be found on, the rest
+// stays as spelled.
+std::string ResolveNative(const std::string& native) {
+  if (native.empty() || NativeExists(native)) return native;
+  const bool absolute = native.front() == '/';
+  std::string resolved = absolute ? "/" : ".";
+  std::size_t start = absolute ? 1 : 0;
+  while (start <= native.size()) {
+    const std::size_t slash = std::min(native.find('/', start), native.size());
+    const std::string part = native.substr(start, slash - start);
+    std::string next = Joined(resolved, part);
+    if (!part.empty() && part != "." && part != ".." && !NativeExists(next)) {
+      const auto entries = NativeEntries(resolved);
+      const auto match = std::find_if(entries.begin(), entries.end(),
+                                      [&](const std::string& e) { return NativeNamesMatch(e, part); });
+      if (match == entries.end()) {
+        resolved = Joined(resolved, native.substr(start));
+        break;
+      }
+      next = Joined(resolved, *match);
+    }
+    resolved = next;
+    start = slash + 1;
+  }
+  return absolute ? resolved : resolved.substr(2);  // drop the "./" it was built on
+}
+
+std::string ResolvedNative(const std::string& path) { return ResolveNative(ToNative(path)); }
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+bool WriteToFile(const std::string& path, std::string_view bytes, int modeFlags) {
+  const int fd = open(ResolvedNative(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | modeFlags, 0666);
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, bytes);
+  return close(fd) == 0 && written;
+}
+
+// '*' and '?' patterns over code-page characters.
+bool MatchesPattern(std::string_view pattern, std::string_view name) {
+  const auto p = AnsiCharacters(pattern);
+  const auto n = AnsiCharacters(name);
+  std::size_t pi = 0, ni = 0;
+  std::size_t star = p.size(), resume = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && p[pi] == "*") {
+      star = pi++;
+      resume = ni;
+    } else if (pi < p.size() && (p[pi] == "?" || AnsiEqualsIgnoringCase(p[pi], n[ni]))) {
+      ++pi;
+      ++ni;
+    } else if (star < p.size()) {
+      pi = star + 1;
+      ni = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (pi < p.size() && p[pi] == "*") ++pi;
+  return pi == p.size();
+}
+
+}  // namespace
+
+std::string ResolveFileName(const std::string& path) { return FromNative(ResolvedNative(path)); }
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  const int fd = open(ResolvedNative(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string bytes;
+  char chunk[65536];
+  for (;;) {
+    const ssize_t count = read(fd, chunk, sizeof chunk);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) {
+      close(fd);
+      return std::nullopt;
+    }
+    if (count == 0) break;
+    bytes.append(chunk, static_cast<std::size_t>(count));
+  }
+  close(fd);
+  return bytes;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+  return WriteToFile(path, bytes, O_TRUNC);
+}
+
+bool AppendToFile(const std::string& path, std::string_view bytes) {
+  return WriteToFile(path, bytes, O_APPEND);
+}
+
+bool DeleteFile(const std::string& path) { return unlink(ResolvedNative(path).c_str()) == 0; }
+
+bool PathExists(const std::string& path) {
+  struct stat status {};
+  return stat(ResolvedNative(path).c_str(), &status) == 0;
+}
+
+std::string FullPath(const std::string& path) {
+  if (path.empty()) return path;
+  // '/' and '.' are never the second byte of a double-byte character, so bytes suffice.
+  const std::string absolute = path.front() == '/' ? path : WorkingDirectory() + "/" + path;
+  std::vector<std::string> parts;
+  for (std::size_t start = 0; start <= absolute.size();) {
+    const std::size_t slash = std::min(absolute.find('/', start), absolute.size());
+    const std::string part = absolute.substr(start, slash - start);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    start = slash + 1;
+  }
+  std::string full;
+  for (const auto& part : parts) full += "/" + part;
+  return full.empty() ? "/" : full;
+}
+
+std::string WorkingDirectory() {
+  std::string buffer(256, '\0');
+  while (!getcwd(buffer.data(), buffer.size())) {
+    if (errno != ERANGE) return std::string();
+    buffer.resize(buffer.size() * 2);
+  }
+  return FromNative(buffer.c_str());
+}
+
+std::string ProgramDirectory() {
+  std::string buffer(256, '\0');
+  for (;;) {
+    const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (length < 0) return std::string();
+    if (static_cast<std::size_t>(length) < buffer.size()) {
+      buffer.resize(static_cast<std::size_t>(length));
+      break;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+  const std::size_t slash = buffer.rfind('/');
+  return FromNative(slash == 0 ? "/" : buffer.substr(0, slash));
+}
+
+std::vector<std::string> FindFiles(const std::string& pattern) {
+  const std::size_t slash = pattern.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? "." : slash == 0 ? "/" : pattern.substr(0, slash);
+  const std::string namePattern = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+  const std::string nativeFolder = ResolvedNative(folder);
+  std::vector<std::string> names;
+  for (const auto& entry : NativeEntries(nativeFolder)) {
+    if (IsDirectory(Joined(nativeFolder, entry))) continue;
+    std::string name = FromNative(entry);
+    if (MatchesPattern(namePattern, name)) names.push_back(std::move(name));
+  }
+  return names;
+}
+
+}  // namespace platform
