@@ -3,6 +3,8 @@
 // pointers (a QPainter* here).
 #pragma once
 
+#include "platform/win_types.h"
+
 struct Sci_CharacterRange {
   long cpMin = 0;
   long cpMax = 0;
@@ -19,12 +21,8 @@ struct Sci_TextToFind {
   Sci_CharacterRange chrgText;
 };
 
-struct Sci_Rectangle {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
+// Four ints, left, top, right and bottom, as the window layer's RECT.
+using Sci_Rectangle = platform::RECT;
 
 struct Sci_RangeToFormat {
   void* hdc = nullptr;
