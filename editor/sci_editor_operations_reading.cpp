@@ -23,7 +23,7 @@ std::string SciEditor::ReadTextOfLength(platform::UINT message, platform::WPARAM
 
 ByteSet SciEditor::ReadRange(platform::UINT message, int start, std::optional<int> end, int bytesPerPosition) {
   const int last = end.value_or(0) > 0 ? *end : static_cast<int>(DirectCall(scintilla::SCI_GETLENGTH));
-  if (start >= last) return {};
+  if (start >= last || !HasComponent()) return {};
   const auto positions = static_cast<std::size_t>(static_cast<std::int64_t>(last) - start);
   ByteSet buffer((positions + 1) * static_cast<std::size_t>(bytesPerPosition), '\0');
   Sci_TextRange range;

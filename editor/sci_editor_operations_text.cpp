@@ -35,8 +35,9 @@ void SciEditor::SetText(const std::string& text) {
   SendToEditor(SCI_SETTEXT, 0, MessageAddress(converted.data()));
 }
 
+// Without a component the blanks of the buffer would come back as text.
 std::string SciEditor::GetText(int size) {
-  if (size < 1) return {};
+  if (size < 1 || !HasComponent()) return {};
   std::string buffer(static_cast<std::size_t>(size) + 1, ' ');
   buffer.back() = '\0';
   SendToEditor(SCI_GETTEXT, size, MessageAddress(buffer.data()));
@@ -44,7 +45,7 @@ std::string SciEditor::GetText(int size) {
 }
 
 ByteSet SciEditor::GetTextBytes(int size) {
-  if (size < 1) return {};
+  if (size < 1 || !HasComponent()) return {};
   ByteSet buffer(static_cast<std::size_t>(size), '\0');
   SendToEditor(SCI_GETTEXT, size, MessageAddress(buffer.data()));
   return buffer;
