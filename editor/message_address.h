@@ -3,4 +3,6 @@
 
 #include "platform/win_types.h"
 
-inline platform::LPARAM MessageAddress(const void* address) { return reinterpret_cast<platform::LPARAM>(address); }
+inline platform::LPARAM MessageAddress(const void* address) {
+  return reinterpret_cast<platform::LPARAM>(address);
+}

@@ -5,15 +5,16 @@
 #include <QPixmap>
 
 #include "editor/message_address.h"
-#include "editor/scintilla_messages.h"
 #include "editor/sci_editor.h"
+#include "editor/scintilla_messages.h"
 
 using namespace scintilla;
 
 int SciEditor::SendXpmImage(platform::UINT message, int number, const ByteSet& image) {
   if (!HasComponent() || image.empty()) return 0;
   QPixmap picture;
-  if (!picture.loadFromData(reinterpret_cast<const uchar*>(image.data()), static_cast<uint>(image.size()), "XPM")) {
+  if (!picture.loadFromData(reinterpret_cast<const uchar*>(image.data()), static_cast<uint>(image.size()),
+                            "XPM")) {
     return 0;
   }
   return static_cast<int>(SendToEditor(message, number, MessageAddress(&picture)));
@@ -27,7 +28,9 @@ int SciEditor::MarkerDefinePixmap(int marker, const ByteSet& image) {
 // set before stay inside the component. Nothing is sent.
 int SciEditor::MarkerDefineRGBAImage(int, const ByteSet&) { return 0; }
 
-int SciEditor::RegisterImage(int type, const ByteSet& image) { return SendXpmImage(SCI_REGISTERIMAGE, type, image); }
+int SciEditor::RegisterImage(int type, const ByteSet& image) {
+  return SendXpmImage(SCI_REGISTERIMAGE, type, image);
+}
 
 // The same message as RegisterImage, so the pixels are taken for an XPM picture.
 int SciEditor::RegisterRGBAImage(int type, const ByteSet& image) { return RegisterImage(type, image); }

@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "editor/message_address.h"
-#include "editor/scintilla_messages.h"
 #include "editor/sci_editor.h"
+#include "editor/scintilla_messages.h"
 
 using namespace scintilla;
 
@@ -14,7 +14,9 @@ bool SciEditor::Utf8Mode(std::optional<bool> on) {
 
 std::string SciEditor::GetLexerLanguage() { return ReadTextLengthFirst(SCI_GETLEXERLANGUAGE, 0); }
 
-std::string SciEditor::GetProperty(const std::string& key) { return ReadPropertyText(SCI_GETPROPERTY, MessageAddress(key.c_str())); }
+std::string SciEditor::GetProperty(const std::string& key) {
+  return ReadPropertyText(SCI_GETPROPERTY, MessageAddress(key.c_str()));
+}
 
 std::string SciEditor::GetPropertyExpanded(const std::string& key) {
   return ReadPropertyText(SCI_GETPROPERTYEXPANDED, MessageAddress(key.c_str()));
@@ -42,7 +44,9 @@ int SciEditor::DescribeKeywordSets(std::string& descriptions) {
   return static_cast<int>(length);
 }
 
-int SciEditor::SetStyleBits(int bits) { return static_cast<int>(DirectCall(SCI_SETSTYLEBITS, std::clamp(bits, 1, 7))); }
+int SciEditor::SetStyleBits(int bits) {
+  return static_cast<int>(DirectCall(SCI_SETSTYLEBITS, std::clamp(bits, 1, 7)));
+}
 
 // The component reads length styles: never more than the array holds.
 int SciEditor::SetStylingEx(int length, const ByteSet& styles) {
@@ -50,9 +54,7 @@ int SciEditor::SetStylingEx(int length, const ByteSet& styles) {
   return static_cast<int>(SendToEditor(SCI_SETSTYLINGEX, sent, MessageAddress(styles.data())));
 }
 
-std::string SciEditor::StyleGetFont(int style) {
-  return ReadTextLengthFirst(SCI_STYLEGETFONT, style);
-}
+std::string SciEditor::StyleGetFont(int style) { return ReadTextLengthFirst(SCI_STYLEGETFONT, style); }
 
 // In UTF-8 mode the caller's list is replaced by its UTF-8 form, which is what is sent.
 int SciEditor::SetKeyWords(int keywordSet, std::string& keyWords) {

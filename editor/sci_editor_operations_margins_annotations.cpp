@@ -3,14 +3,15 @@
 #include <algorithm>
 
 #include "editor/message_address.h"
-#include "editor/scintilla_messages.h"
 #include "editor/sci_editor.h"
+#include "editor/scintilla_messages.h"
 
 using namespace scintilla;
 
 // The component reads one style for each byte of the line's text: a shorter array is padded with
 // style 0 rather than read past.
-int SciEditor::SetLineStyles(platform::UINT message, platform::UINT textMessage, int line, const ByteSet& styles) {
+int SciEditor::SetLineStyles(platform::UINT message, platform::UINT textMessage, int line,
+                             const ByteSet& styles) {
   const platform::LRESULT textLength = SendToEditor(textMessage, line, 0);
   ByteSet padded = styles;
   if (textLength > 0 && padded.size() < static_cast<std::size_t>(textLength)) padded.resize(textLength, '\0');
@@ -40,7 +41,9 @@ int SciEditor::MarginGetStyles(std::optional<int> line, ByteSet& styles) {
   return GetLineStyles(SCI_MARGINGETSTYLES, line.value_or(0), styles);
 }
 
-std::string SciEditor::AnnotationGetText(int line) { return ReadTextLengthFirst(SCI_ANNOTATIONGETTEXT, line); }
+std::string SciEditor::AnnotationGetText(int line) {
+  return ReadTextLengthFirst(SCI_ANNOTATIONGETTEXT, line);
+}
 
 int SciEditor::AnnotationSetStyles(int line, const ByteSet& styles) {
   return SetLineStyles(SCI_ANNOTATIONSETSTYLES, SCI_ANNOTATIONGETTEXT, line, styles);

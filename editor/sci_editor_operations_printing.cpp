@@ -1,8 +1,8 @@
 // Hand-written operation of the printing group: FormatRange through the component's own record.
 #include "editor/message_address.h"
+#include "editor/sci_editor.h"
 #include "editor/scintilla_messages.h"
 #include "editor/scintilla_records.h"
-#include "editor/sci_editor.h"
 
 // Measures and draws the range; the record keeps whatever the component wrote into its own.
 int SciEditor::FormatRange(PrintRange& range) {

@@ -2,15 +2,16 @@
 #include <cstdint>
 
 #include "editor/message_address.h"
+#include "editor/sci_editor.h"
 #include "editor/scintilla_messages.h"
 #include "editor/scintilla_records.h"
-#include "editor/sci_editor.h"
 
 std::string SciEditor::ReadTextLengthFirst(platform::UINT message, platform::WPARAM wParam) {
   return ReadTextOfLength(message, wParam, SendToEditor(message, wParam, 0));
 }
 
-std::string SciEditor::ReadTextOfLength(platform::UINT message, platform::WPARAM wParam, platform::LRESULT length) {
+std::string SciEditor::ReadTextOfLength(platform::UINT message, platform::WPARAM wParam,
+                                        platform::LRESULT length) {
   if (length < 1) {
     SendToEditor(message, wParam, 0);
     return {};
@@ -21,7 +22,8 @@ std::string SciEditor::ReadTextOfLength(platform::UINT message, platform::WPARAM
   return buffer.c_str();
 }
 
-ByteSet SciEditor::ReadRange(platform::UINT message, int start, std::optional<int> end, int bytesPerPosition) {
+ByteSet SciEditor::ReadRange(platform::UINT message, int start, std::optional<int> end,
+                             int bytesPerPosition) {
   const int last = end.value_or(0) > 0 ? *end : static_cast<int>(DirectCall(scintilla::SCI_GETLENGTH));
   if (start >= last || !HasComponent()) return {};
   const auto positions = static_cast<std::size_t>(static_cast<std::int64_t>(last) - start);

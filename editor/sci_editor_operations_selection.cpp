@@ -1,6 +1,6 @@
 // Hand-written operations of the length, line, selection and caret groups.
-#include "editor/scintilla_messages.h"
 #include "editor/sci_editor.h"
+#include "editor/scintilla_messages.h"
 
 using namespace scintilla;
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "editor/message_address.h"
+#include "editor/sci_editor.h"
 #include "editor/scintilla_messages.h"
 #include "editor/scintilla_records.h"
-#include "editor/sci_editor.h"
 
 using namespace scintilla;
 

@@ -1,6 +1,6 @@
 // Hand-written operations of the scrolling, context-menu, line-spacing and caret groups.
-#include "editor/scintilla_messages.h"
 #include "editor/sci_editor.h"
+#include "editor/scintilla_messages.h"
 #include "platform/menu.h"
 
 using namespace scintilla;
