@@ -1,4 +1,5 @@
-// Numbers of the component messages that the hand-written editor operations send.
+// Numbers of the component messages that the hand-written editor operations and the editor's
+// own window procedures send.
 #pragma once
 
 #include "platform/win_types.h"
@@ -11,8 +12,12 @@ constexpr UINT SCI_ADDTEXT = 2001;
 constexpr UINT SCI_ADDSTYLEDTEXT = 2002;
 constexpr UINT SCI_INSERTTEXT = 2003;
 constexpr UINT SCI_GETLENGTH = 2006;
+constexpr UINT SCI_GETCHARAT = 2007;
 constexpr UINT SCI_GETCURRENTPOS = 2008;
+constexpr UINT SCI_REDO = 2011;
+constexpr UINT SCI_SELECTALL = 2013;
 constexpr UINT SCI_GETSTYLEDTEXT = 2015;
+constexpr UINT SCI_CANREDO = 2016;
 constexpr UINT SCI_GETCURLINE = 2027;
 constexpr UINT SCI_SETCODEPAGE = 2037;
 constexpr UINT SCI_MARKERDEFINEPIXMAP = 2049;
@@ -31,9 +36,18 @@ constexpr UINT SCI_GETLINE = 2153;
 constexpr UINT SCI_GETSELTEXT = 2161;
 constexpr UINT SCI_GETTEXTRANGE = 2162;
 constexpr UINT SCI_LINEFROMPOSITION = 2166;
+constexpr UINT SCI_REPLACESEL = 2170;
+constexpr UINT SCI_CANUNDO = 2174;
+constexpr UINT SCI_UNDO = 2176;
+constexpr UINT SCI_CUT = 2177;
+constexpr UINT SCI_COPY = 2178;
+constexpr UINT SCI_PASTE = 2179;
+constexpr UINT SCI_CLEAR = 2180;
 constexpr UINT SCI_SETTEXT = 2181;
 constexpr UINT SCI_GETTEXT = 2182;
 constexpr UINT SCI_GETTEXTLENGTH = 2183;
+constexpr UINT SCI_GETDIRECTFUNCTION = 2184;
+constexpr UINT SCI_GETDIRECTPOINTER = 2185;
 constexpr UINT SCI_SETVSCROLLBAR = 2280;
 constexpr UINT SCI_GETVSCROLLBAR = 2281;
 constexpr UINT SCI_APPENDTEXT = 2282;
