@@ -26,22 +26,25 @@ struct BuiltInItem {
 };
 
 constexpr BuiltInItem BuiltInItems[] = {
-    {101, "撤销", SCI_UNDO},  {102, "重做", SCI_REDO},  {SeparatorId, "", 0},
-    {103, "剪切", SCI_CUT},   {104, "复制", SCI_COPY},  {105, "粘贴", SCI_PASTE},
-    {106, "删除", SCI_CLEAR}, {SeparatorId, "", 0},   {107, "全选", SCI_SELECTALL},
+    {101, "撤销", SCI_UNDO},  {102, "重做", SCI_REDO}, {SeparatorId, "", 0},
+    {103, "剪切", SCI_CUT},   {104, "复制", SCI_COPY}, {105, "粘贴", SCI_PASTE},
+    {106, "删除", SCI_CLEAR}, {SeparatorId, "", 0},    {107, "全选", SCI_SELECTALL},
 };
 
 void GreyIf(HMENU menu, UINT id, bool grey) {
   if (grey) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
 }
 
-bool IsLineEndOrTextEnd(LRESULT character) { return character == 0 || character == '\n' || character == '\r'; }
+bool IsLineEndOrTextEnd(LRESULT character) {
+  return character == 0 || character == '\n' || character == '\r';
+}
 
 }  // namespace
 
 LRESULT SciEditor::ShowContextMenu(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (PopupMenuSetting <= NoMenu) return 0;
-  const HMENU menu = PopupMenuSetting == BuiltInMenu ? RebuildBuiltInMenu() : reinterpret_cast<HMENU>(PopupMenuSetting);
+  const HMENU menu =
+      PopupMenuSetting == BuiltInMenu ? RebuildBuiltInMenu() : reinterpret_cast<HMENU>(PopupMenuSetting);
   if (!IsMenu(menu)) return PassOnToEditor(window, message, wParam, lParam);
   POINT cursor;
   GetCursorPos(&cursor);
@@ -55,7 +58,8 @@ HMENU SciEditor::RebuildBuiltInMenu() {
   for (const BuiltInItem& item : BuiltInItems)
     AppendMenuA(menu, item.id == SeparatorId ? MF_SEPARATOR : MF_STRING, item.id, item.caption);
 
-  const bool emptySelection = SendToEditor(SCI_GETSELECTIONSTART, 0, 0) == SendToEditor(SCI_GETSELECTIONEND, 0, 0);
+  const bool emptySelection =
+      SendToEditor(SCI_GETSELECTIONSTART, 0, 0) == SendToEditor(SCI_GETSELECTIONEND, 0, 0);
   const LRESULT caretCharacter = SendToEditor(SCI_GETCHARAT, SendToEditor(SCI_GETCURRENTPOS, 0, 0), 0);
   GreyIf(menu, 101, SendToEditor(SCI_CANUNDO, 0, 0) == 0);
   GreyIf(menu, 102, SendToEditor(SCI_CANREDO, 0, 0) == 0);

@@ -100,7 +100,8 @@ std::optional<int> SciEditor::RaiseEvent(int eventId, const EditorEventArgs& arg
   return handler(arguments);
 }
 
-LRESULT SciEditor::RaiseNotificationEvent(const NotificationEvent& event, const SCNotification& notification) {
+LRESULT SciEditor::RaiseNotificationEvent(const NotificationEvent& event,
+                                          const SCNotification& notification) {
   const auto index = EditorEventIndex(event.event);
   if (!index || !EventHandlers[*index]) return 0;
   const std::string text = NotificationText(event, notification);

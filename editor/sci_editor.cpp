@@ -36,12 +36,12 @@ bool SciEditor::Create(HWND parent, std::optional<int> x, std::optional<int> y, 
   const int w = width.value_or(DefaultWidth);
   const int h = height.value_or(DefaultHeight);
 
-  ContainerWindow = CreateWindowExA(0, "static", "", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VISIBLE,
-                                    x.value_or(0), y.value_or(0), w, h, parent, nullptr, EditorComponentModule,
-                                    nullptr);
+  ContainerWindow =
+      CreateWindowExA(0, "static", "", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VISIBLE, x.value_or(0),
+                      y.value_or(0), w, h, parent, nullptr, EditorComponentModule, nullptr);
   if (!ContainerWindow) return false;
-  EditorWindow = CreateWindowExA(0, "Scintilla", "Script", WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, w, h,
-                                 ContainerWindow, nullptr, EditorComponentModule, nullptr);
+  EditorWindow = CreateWindowExA(0, "Scintilla", "Script", WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, w,
+                                 h, ContainerWindow, nullptr, EditorComponentModule, nullptr);
   if (!EditorWindow) return false;
 
   DirectFunction = reinterpret_cast<decltype(DirectFunction)>(
@@ -69,7 +69,8 @@ bool SciEditor::BindWindows() {
 // Puts back the previous procedure of each window that still routes to this object.
 void SciEditor::UnbindWindows() {
   const auto release = [this](HWND window, WNDPROC route, WNDPROC& original) {
-    if (!IsWindow(window) || GetWindowLongA(window, GWL_USERDATA) != reinterpret_cast<std::intptr_t>(this)) return;
+    if (!IsWindow(window) || GetWindowLongA(window, GWL_USERDATA) != reinterpret_cast<std::intptr_t>(this))
+      return;
     if (GetWindowLongA(window, GWL_WNDPROC) == reinterpret_cast<std::intptr_t>(route) && original)
       SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(original));
     SetWindowLongA(window, GWL_USERDATA, 0);
@@ -85,7 +86,8 @@ void SciEditor::SetEventHandler(int eventId, EditorEventHandler handler) {
   if (const auto index = EditorEventIndex(eventId)) EventHandlers[*index] = std::move(handler);
 }
 
-LRESULT SciEditor::SendWindowMessage(UINT message, std::optional<WPARAM> wParam, std::optional<LPARAM> lParam) {
+LRESULT SciEditor::SendWindowMessage(UINT message, std::optional<WPARAM> wParam,
+                                     std::optional<LPARAM> lParam) {
   return SendMessageA(ContainerWindow, message, wParam.value_or(0), lParam.value_or(0));
 }
 

@@ -25,7 +25,7 @@ class SciEditor {
   // Windows that still exist get their previous procedures back, so no message reaches a
   // destroyed object.
   ~SciEditor();
-  // The copy refers to the same windows, whose messages still reach this object.
+  // The copy refers to the same windows, whose messages still reach the original.
   SciEditor(const SciEditor& other);
   SciEditor& operator=(const SciEditor&) = delete;
 
@@ -60,7 +60,8 @@ class SciEditor {
   platform::BOOL SetZOrder(platform::HWND insertAfter);
   platform::HWND SetParentWindow(platform::HWND newParent);
   // Goes to the container, not to the component.
-  platform::LRESULT SendWindowMessage(platform::UINT message, std::optional<platform::WPARAM> wParam = std::nullopt,
+  platform::LRESULT SendWindowMessage(platform::UINT message,
+                                      std::optional<platform::WPARAM> wParam = std::nullopt,
                                       std::optional<platform::LPARAM> lParam = std::nullopt);
 
   // Generic call of the component's direct function; 0 when the editor has no component.
@@ -99,7 +100,8 @@ class SciEditor {
 
   // The registered handler's result; none when the event has no handler.
   std::optional<int> RaiseEvent(int eventId, const EditorEventArgs& arguments);
-  platform::LRESULT RaiseNotificationEvent(const NotificationEvent& event, const platform::SCNotification& notification);
+  platform::LRESULT RaiseNotificationEvent(const NotificationEvent& event,
+                                           const platform::SCNotification& notification);
   std::string NotificationText(const NotificationEvent& event, const platform::SCNotification& notification);
 
   platform::LRESULT ShowContextMenu(platform::HWND window, platform::UINT message, platform::WPARAM wParam,
@@ -116,7 +118,8 @@ class SciEditor {
   platform::LRESULT PassOnToEditor(platform::HWND window, platform::UINT message, platform::WPARAM wParam,
                                    platform::LPARAM lParam);
 
-  platform::LRESULT (*DirectFunction)(std::intptr_t, unsigned int, platform::WPARAM, platform::LPARAM) = nullptr;
+  platform::LRESULT (*DirectFunction)(std::intptr_t, unsigned int, platform::WPARAM,
+                                      platform::LPARAM) = nullptr;
   std::intptr_t DirectPointer = 0;
   int BorderStyle = 0;
   int IsVisible = 0;

@@ -76,19 +76,21 @@ int SciEditor::Border(std::optional<int> type) {
 // Types 1 to 4 choose an edge and leave WS_BORDER as it is; 0 and 5 take the edge away and
 // remove or add WS_BORDER; any other type changes nothing.
 void SciEditor::ApplyBorder(int type) {
-  static constexpr std::uint32_t Edges[] = {0, WS_EX_CLIENTEDGE, WS_EX_DLGMODALFRAME, WS_EX_STATICEDGE,
-                                            WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME, 0};
+  static constexpr std::uint32_t Edges[] = {
+      0, WS_EX_CLIENTEDGE, WS_EX_DLGMODALFRAME, WS_EX_STATICEDGE, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME, 0};
   if (type < 0 || type > 5) return;
   if (type == 0 || type == 5) {
     const std::intptr_t style = GetWindowLongA(ContainerWindow, GWL_STYLE);
-    SetWindowLongA(ContainerWindow, GWL_STYLE, type == 5 ? style | WS_BORDER : style & ~std::intptr_t{WS_BORDER});
+    SetWindowLongA(ContainerWindow, GWL_STYLE,
+                   type == 5 ? style | WS_BORDER : style & ~std::intptr_t{WS_BORDER});
   }
   SetWindowLongA(ContainerWindow, GWL_EXSTYLE, Edges[type]);
 }
 
 int SciEditor::Visible(std::optional<int> flag) {
   if (!flag) return IsVisible;
-  SetWindowPos(ContainerWindow, nullptr, 0, 0, 0, 0, KeepPlaceAndOrder | (*flag ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+  SetWindowPos(ContainerWindow, nullptr, 0, 0, 0, 0,
+               KeepPlaceAndOrder | (*flag ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
   IsVisible = *flag;
   return 0;
 }

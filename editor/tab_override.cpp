@@ -23,11 +23,14 @@ bool IsUp(int virtualKey) { return GetAsyncKeyState(virtualKey) == 0; }
 bool SciEditor::IsTabCharacter(UINT message, WPARAM wParam) { return message == WM_CHAR && wParam == '\t'; }
 
 bool SciEditor::TabOverrideApplies() {
-  return IsDown(VK_TAB) && GetFocus() && IsUp(VK_CONTROL) && IsUp(VK_MENU) && IsUp(VK_SHIFT) && !TabOverrideOff;
+  return IsDown(VK_TAB) && GetFocus() && IsUp(VK_CONTROL) && IsUp(VK_MENU) && IsUp(VK_SHIFT) &&
+         !TabOverrideOff;
 }
 
 void SciEditor::InsertTabUnit() {
   DirectCall(scintilla::SCI_REPLACESEL, 0, reinterpret_cast<LPARAM>(""));
-  const std::string unit = GetUseTabs() ? std::string("\t") : std::string(std::max(GetTabWidth(), 0), ' ');
+  const std::string unit = GetUseTabs()
+                               ? std::string("\t")
+                               : std::string(static_cast<std::size_t>(std::max(GetTabWidth(), 0)), ' ');
   DirectCall(scintilla::SCI_ADDTEXT, unit.size(), reinterpret_cast<LPARAM>(unit.data()));
 }

@@ -37,7 +37,8 @@ std::vector<Item> ItemsOf(HMENU menu) {
     char caption[64] = {};
     GetMenuStringA(menu, static_cast<UINT>(position), caption, sizeof caption, MF_BYPOSITION);
     const UINT state = GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
-    items.push_back({GetMenuItemID(menu, position), caption, (state & MF_SEPARATOR) != 0, (state & MF_GRAYED) != 0});
+    items.push_back(
+        {GetMenuItemID(menu, position), caption, (state & MF_SEPARATOR) != 0, (state & MF_GRAYED) != 0});
   }
   return items;
 }
@@ -76,9 +77,9 @@ TEST_F(EditorContextMenu, TheBuiltInMenuHoldsTheEditCommandsInOrder) {
   editor.SetPopupMenu(1);
   EXPECT_NE(RequestMenu(), 0);
   const std::vector<Item> expected = {
-      {101, "撤销", false, true},  {102, "重做", false, true}, {100, "", true, false},
-      {103, "剪切", false, true},  {104, "复制", false, true}, {105, "粘贴", false, false},
-      {106, "删除", false, true},  {100, "", true, false},    {107, "全选", false, false},
+      {101, "撤销", false, true}, {102, "重做", false, true}, {100, "", true, false},
+      {103, "剪切", false, true}, {104, "复制", false, true}, {105, "粘贴", false, false},
+      {106, "删除", false, true}, {100, "", true, false},     {107, "全选", false, false},
   };
   EXPECT_EQ(shownItems, expected);
 
@@ -131,7 +132,8 @@ TEST_F(EditorContextMenu, TheContextMenuCommandHandlerDecidesWhetherACommandActs
     editor.SetEventHandler(EditorEventContextMenuCommand, result ? recorder.Handler(*result) : nullptr);
     RequestMenu(107);
     const bool acted = result != 0;
-    EXPECT_EQ(editor.DirectCall(SCI_GETSELECTIONEND), acted ? 3 : 0) << "handler result " << result.value_or(999);
+    EXPECT_EQ(editor.DirectCall(SCI_GETSELECTIONEND), acted ? 3 : 0)
+        << "handler result " << result.value_or(999);
     if (result) {
       EXPECT_EQ(recorder.calls, (std::vector<EditorEventArgs>{{107}}));
     }
@@ -143,7 +145,7 @@ TEST_F(EditorContextMenu, CommandsOutsideTheMenuGoOnlyToTheHandler) {
   RecordingHandler recorder;
   editor.SetEventHandler(EditorEventContextMenuCommand, recorder.Handler(1));
   SendMessageA(editor.GetEditorHandle(), WM_COMMAND, 107 | (1 << 16), 0);  // compared whole
-  SendMessageA(editor.GetEditorHandle(), WM_COMMAND, 107, 1234);          // from a control
+  SendMessageA(editor.GetEditorHandle(), WM_COMMAND, 107, 1234);           // from a control
   EXPECT_EQ(editor.DirectCall(SCI_GETSELECTIONEND), 0);
   EXPECT_EQ(recorder.calls, (std::vector<EditorEventArgs>{{107 | (1 << 16)}}));
 }
@@ -163,7 +165,8 @@ TEST_F(EditorContextMenu, WithoutAMenuModeNoMenuIsShownAtAll) {
       }
     });
     QWidget* viewport = static_cast<QAbstractScrollArea*>(Component())->viewport();
-    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10), viewport->mapToGlobal(QPoint(10, 10)));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
+                              viewport->mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(viewport, &request);
     QTest::qWait(250);
     EXPECT_FALSE(popupOpened) << "mode " << mode;

@@ -2,11 +2,11 @@
 // that reach its component directly.
 #pragma once
 
+#include <Qsci/qsciscintillabase.h>
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <QWidget>
-#include <Qsci/qsciscintillabase.h>
 #include <string>
 #include <vector>
 
@@ -47,7 +47,8 @@ class EditorFixture : public ::testing::Test {
   std::string Text() {
     const auto length = static_cast<std::size_t>(editor.DirectCall(QsciScintillaBase::SCI_GETTEXTLENGTH));
     std::string text(length + 1, '\0');
-    editor.DirectCall(QsciScintillaBase::SCI_GETTEXT, text.size(), reinterpret_cast<platform::LPARAM>(text.data()));
+    editor.DirectCall(QsciScintillaBase::SCI_GETTEXT, text.size(),
+                      reinterpret_cast<platform::LPARAM>(text.data()));
     text.resize(length);
     return text;
   }

@@ -24,7 +24,9 @@ struct Placement {
   bool operator==(const Placement&) const = default;
 };
 
-Placement PlacementOf(SciEditor& editor) { return {editor.Left(), editor.Top(), editor.Width(), editor.Height()}; }
+Placement PlacementOf(SciEditor& editor) {
+  return {editor.Left(), editor.Top(), editor.Width(), editor.Height()};
+}
 
 RECT ClientOf(HWND window) {
   RECT client;
@@ -156,8 +158,8 @@ LRESULT ContainerSpy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 TEST_F(SciEditorTest, SendWindowMessageGoesToTheContainerAndDirectCallToTheComponent) {
   ASSERT_TRUE(editor.Create(parentWindow));
-  containerNext = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(editor.GetContainerHandle(), GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&ContainerSpy)));
+  containerNext = reinterpret_cast<WNDPROC>(SetWindowLongA(editor.GetContainerHandle(), GWL_WNDPROC,
+                                                           reinterpret_cast<std::intptr_t>(&ContainerSpy)));
   editor.SendWindowMessage(SCI_SETREADONLY, 1);
   EXPECT_EQ(lastContainerMessage, SCI_SETREADONLY);
   EXPECT_EQ(editor.DirectCall(SCI_GETREADONLY), 0);
@@ -224,7 +226,8 @@ TEST_F(SciEditorTest, DestroyedEditorsWindowsStillWork) {
   SendMessageA(editing, WM_CONTEXTMENU, 0, 0);
   SendMessageA(editing, WM_COMMAND, 107, 0);
   EXPECT_TRUE(recorder.calls.empty());
-  EXPECT_EQ(SendMessageA(editing, QsciScintillaBase::SCI_GETLENGTH, 0, 0), 1) << "the key reached the component";
+  EXPECT_EQ(SendMessageA(editing, QsciScintillaBase::SCI_GETLENGTH, 0, 0), 1)
+      << "the key reached the component";
   EXPECT_EQ(GetWindowLongA(container, GWL_USERDATA), 0);
 }
 

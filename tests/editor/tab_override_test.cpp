@@ -36,11 +36,9 @@ TEST_F(TabOverride, OneTabPressPutsOneTabUnitInPlaceOfTheSelection) {
     const char* expected;
   };
   const Case cases[] = {
-      {true, 8, "abc", 3, 3, "abc\t"},
-      {false, 4, "ab", 1, 1, "a    b"},
+      {true, 8, "abc", 3, 3, "abc\t"},    {false, 4, "ab", 1, 1, "a    b"},
       {true, 8, "ab\ncd", 0, 5, "\t"},  // the component alone would indent both lines
-      {false, 2, "ab\ncd", 1, 4, "a  d"},
-      {false, 3, "ab", 2, 0, "   "},  // a selection made backwards
+      {false, 2, "ab\ncd", 1, 4, "a  d"}, {false, 3, "ab", 2, 0, "   "},  // a selection made backwards
   };
   for (const Case& c : cases) {
     editor.SetUseTabs(c.useTabs);
