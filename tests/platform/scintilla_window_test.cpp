@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <Qsci/qsciscintillabase.h>
+#include <gtest/gtest.h>
 
 #include <QTest>
 #include <QUrl>
@@ -82,8 +81,9 @@ TEST_F(ScintillaWindow, ModificationReachesTheParentAsNotifyWithItsFields) {
     return std::nullopt;
   });
   SendMessageA(editor, SCI_SETTEXT, 0, reinterpret_cast<LPARAM>("a\nb"));
-  const auto insert = std::find_if(modified.begin(), modified.end(),
-                                   [](const Seen& s) { return s.record.modificationType & SC_MOD_INSERTTEXT; });
+  const auto insert = std::find_if(modified.begin(), modified.end(), [](const Seen& s) {
+    return s.record.modificationType & SC_MOD_INSERTTEXT;
+  });
   ASSERT_NE(insert, modified.end());
   EXPECT_EQ(insert->record.nmhdr.hwndFrom, editor);
   EXPECT_EQ(insert->record.nmhdr.idFrom, 9u);
@@ -174,13 +174,14 @@ TEST_F(ScintillaWindow, SignalsBecomeNotificationsWithTheirCodesAndFields) {
     EXPECT_EQ(n.length, e.length);
     EXPECT_EQ(texts[i], e.text);
   }
-  EXPECT_EQ(seen[6].wParam, 5u);    // the list type, as the component gives it
-  EXPECT_EQ(seen[7].lParam, 13);    // the start of the word being completed
+  EXPECT_EQ(seen[6].wParam, 5u);  // the list type, as the component gives it
+  EXPECT_EQ(seen[7].lParam, 13);  // the start of the word being completed
   EXPECT_EQ(seen[10].wParam, 1u);
 }
 
 TEST_F(ScintillaWindow, EditingWindowWithoutParentWindowNotifiesNobody) {
-  const HWND alone = CreateWindowExA(0, "Scintilla", "", 0, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  const HWND alone =
+      CreateWindowExA(0, "Scintilla", "", 0, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
   SendMessageA(alone, SCI_SETTEXT, 0, reinterpret_cast<LPARAM>("fine"));
   EXPECT_EQ(SendMessageA(alone, SCI_GETLENGTH, 0, 0), 4);
   DestroyWindow(alone);
