@@ -62,6 +62,7 @@ int EnableMenuItem(HMENU menu, UINT item, UINT flags) {
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const RECT*) {
   if (!IsMenu(menu) || !IsWindow(owner)) return FALSE;
   SendMessageA(owner, WM_INITMENUPOPUP, IdOfHandle(menu), 0);
+  if (!IsMenu(menu) || !IsWindow(owner)) return FALSE;  // the owner took them down meanwhile
   const std::optional<UINT> chosen = Choose(menu, owner, x, y);
   if (flags & TPM_RETURNCMD) return chosen ? static_cast<BOOL>(*chosen) : 0;
   if (chosen) SendMessageA(owner, WM_COMMAND, *chosen, 0);

@@ -25,8 +25,8 @@ int EnableMenuItem(HMENU menu, UINT item, UINT flags);
 // when the menu was shown. 0 when the menu or the owner is not valid.
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* rect);
 
-int GetMenuItemCount(HMENU menu);                     // -1 for an invalid menu
-UINT GetMenuItemID(HMENU menu, int position);         // 0xFFFFFFFF for a popup or no item
+int GetMenuItemCount(HMENU menu);              // -1 for an invalid menu
+UINT GetMenuItemID(HMENU menu, int position);  // 0xFFFFFFFF for a popup or no item
 // The item's MF_ flags; for a popup the low byte holds them and the high byte the submenu's
 // item count. 0xFFFFFFFF when there is no such item.
 UINT GetMenuState(HMENU menu, UINT item, UINT flags);

@@ -67,7 +67,8 @@ bool IsChoosable(HMENU menu, UINT id) {
   if (model == nullptr) return false;
   for (const MenuItem& item : model->items) {
     if (!IsEnabled(item)) continue;
-    if (item.submenu != nullptr ? IsChoosable(item.submenu, id) : !(item.flags & MF_SEPARATOR) && item.id == id) {
+    if (item.submenu != nullptr ? IsChoosable(item.submenu, id)
+                                : !(item.flags & MF_SEPARATOR) && item.id == id) {
       return true;
     }
   }

@@ -47,8 +47,9 @@ class Menus : public testing::Test {
 TEST_F(Menus, IsMenuAcceptsOnlyLiveMenus) {
   const HMENU destroyed = CreatePopupMenu();
   DestroyMenu(destroyed);
-  for (const std::uintptr_t value : {std::uintptr_t{0}, std::uintptr_t{1}, ~std::uintptr_t{0}, std::uintptr_t{0x10000},
-                                     AsItem(destroyed), reinterpret_cast<std::uintptr_t>(owner)}) {
+  for (const std::uintptr_t value :
+       {std::uintptr_t{0}, std::uintptr_t{1}, ~std::uintptr_t{0}, std::uintptr_t{0x10000}, AsItem(destroyed),
+        reinterpret_cast<std::uintptr_t>(owner)}) {
     EXPECT_FALSE(IsMenu(AsMenu(value))) << value;
   }
   EXPECT_TRUE(IsMenu(menu));
