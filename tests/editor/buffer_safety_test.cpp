@@ -1,10 +1,10 @@
 // The operations that hand the component a buffer or an array must never let it write or read
 // past it, whatever the caller's sizes and lengths.
-#include "editor_fixture.h"
+#include "operations_fixture.h"
 
 namespace {
 
-using BufferSafety = EditorFixture;
+using BufferSafety = OperationsFixture;
 
 const char* const kArrowXpm =
     "/* XPM */\n"
@@ -31,7 +31,7 @@ TEST_F(BufferSafety, PropertyTextsAreCutTo255Bytes) {
   EXPECT_EQ(editor.GetProperty("tavo.missing"), "");
 
   editor.SetLexer(3);
-  ASSERT_GT(Component(4014, 0, 0L), 255);
+  ASSERT_GT(SendToComponent(QsciScintillaBase::SCI_PROPERTYNAMES, 0, 0L), 255);
   const std::string names = editor.PropertyNames();
   EXPECT_EQ(names.size(), 255u);
   EXPECT_EQ(names.rfind("styling.within.preprocessor", 0), 0u) << names;
@@ -39,10 +39,10 @@ TEST_F(BufferSafety, PropertyTextsAreCutTo255Bytes) {
 
 TEST_F(BufferSafety, DescribeKeywordSetsFillsOnlyTheRoomOfTheCallersText) {
   editor.SetLexer(3);
-  const long length = Component(4017, 0, 0L);
+  const long length = SendToComponent(QsciScintillaBase::SCI_DESCRIBEKEYWORDSETS, 0, 0L);
   ASSERT_GT(length, 10);
   std::string whole(static_cast<std::size_t>(length) + 1, '\0');
-  Component(4017, 0, whole.data());
+  SendToComponent(QsciScintillaBase::SCI_DESCRIBEKEYWORDSETS, 0, whole.data());
   whole.resize(static_cast<std::size_t>(length));
 
   std::string shortText(10, 'x');
@@ -80,14 +80,15 @@ TEST_F(BufferSafety, LengthsNeverReachPastTheCallersBytes) {
   editor.SetText("abcdef");
   editor.StartStyling(0, 0x1F);
   editor.SetStylingEx(6, "\x04\x04");
-  EXPECT_EQ(Component(2010, 1), 4);
-  EXPECT_EQ(Component(2028), 2);  // styled up to the end of the array only
+  EXPECT_EQ(SendToComponent(QsciScintillaBase::SCI_GETSTYLEAT, 1), 4);
+  EXPECT_EQ(SendToComponent(QsciScintillaBase::SCI_GETENDSTYLED),
+            2);  // styled up to the end of the array only
 
   editor.ClearAll();
   editor.AddStyledText(std::string("x\x02y\x02", 4), 40);
-  EXPECT_EQ(ComponentText(), "xy");
+  EXPECT_EQ(Text(), "xy");
   editor.AddStyledText("z\x02", -3);
-  EXPECT_EQ(ComponentText(), "xy");
+  EXPECT_EQ(Text(), "xy");
 }
 
 TEST_F(BufferSafety, PicturesReachTheComponentOnlyAsPictures) {

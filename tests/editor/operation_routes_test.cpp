@@ -3,7 +3,7 @@
 // window's procedure; pointer messages through that procedure).
 #include <functional>
 
-#include "editor_fixture.h"
+#include "operations_fixture.h"
 
 namespace {
 
@@ -12,10 +12,10 @@ struct ThinCase {
   std::function<void(SciEditor&)> call;
   platform::UINT message;
   int timesThroughWindow;
-  std::function<bool(EditorFixture&)> observed;
+  std::function<bool(OperationsFixture&)> observed;
 };
 
-using ThinOperations = EditorFixture;
+using ThinOperations = OperationsFixture;
 
 unsigned long Name(const char* text) { return reinterpret_cast<unsigned long>(text); }
 
@@ -25,45 +25,60 @@ TEST_F(ThinOperations, SendTheirMessageByTheirRoute) {
   editor.SetText("abc def\nsecond line\nthird");
   const std::vector<ThinCase> cases = {
       {"StyleSetFore", [](SciEditor& e) { e.StyleSetFore(5, 0x123456); }, 2051, 0,
-       [](EditorFixture& f) { return f.Component(2481, 5) == 0x123456; }},
+       [](OperationsFixture& f) {
+         return f.SendToComponent(QsciScintillaBase::SCI_STYLEGETFORE, 5) == 0x123456;
+       }},
       {"SetMarginWidthN", [](SciEditor& e) { e.SetMarginWidthN(2, 17); }, 2242, 0,
-       [](EditorFixture& f) { return f.Component(2243, 2) == 17; }},
+       [](OperationsFixture& f) {
+         return f.SendToComponent(QsciScintillaBase::SCI_GETMARGINWIDTHN, 2) == 17;
+       }},
       {"SetStyling: style, then length",
        [](SciEditor& e) {
          e.StartStyling(0, 0x1F);
          e.SetStyling(7, 3);
        },
-       2033, 0, [](EditorFixture& f) { return f.Component(2010, 2) == 7 && f.Component(2010, 3) != 7; }},
+       2033, 0,
+       [](OperationsFixture& f) {
+         return f.SendToComponent(QsciScintillaBase::SCI_GETSTYLEAT, 2) == 7 &&
+                f.SendToComponent(QsciScintillaBase::SCI_GETSTYLEAT, 3) != 7;
+       }},
       {"SetSel: anchor, then caret", [](SciEditor& e) { e.SetSel(1, 4); }, 2160, 0,
-       [](EditorFixture& f) { return f.Component(2009) == 1 && f.Component(2008) == 4; }},
+       [](OperationsFixture& f) {
+         return f.SendToComponent(QsciScintillaBase::SCI_GETANCHOR) == 1 &&
+                f.SendToComponent(QsciScintillaBase::SCI_GETCURRENTPOS) == 4;
+       }},
       {"IndicSetUnder: the flag as lParam", [](SciEditor& e) { e.IndicSetUnder(2, true); }, 2510, 0,
-       [](EditorFixture& f) { return f.Component(2511, 2) == 1; }},
+       [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_INDICGETUNDER, 2) == 1; }},
       {"WordEndPosition", [](SciEditor& e) { e.SetCurrentPos(e.WordEndPosition(0, true)); }, 2267, 0,
-       [](EditorFixture& f) { return f.Component(2008) == 3; }},
+       [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_GETCURRENTPOS) == 3; }},
       {"AutoCSetSeparator: the low 8 bits", [](SciEditor& e) { e.AutoCSetSeparator(288); }, 2106, 0,
-       [](EditorFixture& f) { return f.Component(2107) == 32; }},
+       [](OperationsFixture& f) {
+         return f.SendToComponent(QsciScintillaBase::SCI_AUTOCGETSEPARATOR) == 32;
+       }},
       {"HideLines", [](SciEditor& e) { e.HideLines(1, 1); }, 2227, 0,
-       [](EditorFixture& f) { return f.Component(2228, 1) == 0; }},
+       [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_GETLINEVISIBLE, 1) == 0; }},
       {"Status written", [](SciEditor& e) { e.Status(3); }, 2382, 0,
-       [](EditorFixture& f) { return f.Component(2383) == 3; }},
+       [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_GETSTATUS) == 3; }},
       {"SetProperty", [](SciEditor& e) { e.SetProperty("tavo.answer", "42"); }, 4004, 1,
-       [](EditorFixture& f) { return f.Component(4010, Name("tavo.answer"), 0L) == 42; }},
+       [](OperationsFixture& f) {
+         return f.SendToComponent(QsciScintillaBase::SCI_GETPROPERTYINT, Name("tavo.answer"), 0L) == 42;
+       }},
       {"StyleSetFont", [](SciEditor& e) { e.StyleSetFont(3, "Serif"); }, 2056, 1,
-       [](EditorFixture& f) { return f.Component(2486, 3) == 5; }},
+       [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_STYLEGETFONT, 3) == 5; }},
       {"MarginSetText", [](SciEditor& e) { e.MarginSetText(1, "xyz"); }, 2530, 1,
-       [](EditorFixture& f) { return f.Component(2531, 1) == 3; }},
+       [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_MARGINGETTEXT, 1) == 3; }},
       {"ReplaceSel",
        [](SciEditor& e) {
          e.SetSel(0, 3);
          e.ReplaceSel("XY");
        },
-       2170, 1, [](EditorFixture& f) { return f.ComponentText().rfind("XY def", 0) == 0; }},
+       2170, 1, [](OperationsFixture& f) { return f.Text().rfind("XY def", 0) == 0; }},
       {"CallTipShow", [](SciEditor& e) { e.CallTipShow(0, "int main(void)"); }, 2200, 1,
-       [](EditorFixture& f) { return f.Component(2202) == 1; }},
+       [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_CALLTIPACTIVE) == 1; }},
       {"GetLine: the length directly, the text through the window", [](SciEditor& e) { e.GetLine(1); }, 2153,
-       1, [](EditorFixture&) { return true; }},
+       1, [](OperationsFixture&) { return true; }},
       {"GetSelText: both requests through the window", [](SciEditor& e) { e.GetSelText(); }, 2161, 2,
-       [](EditorFixture&) { return true; }},
+       [](OperationsFixture&) { return true; }},
   };
   RecordWindowMessages();
   for (const ThinCase& c : cases) {
@@ -77,9 +92,9 @@ TEST_F(ThinOperations, SendTheirMessageByTheirRoute) {
 
 TEST_F(ThinOperations, ReturnTheComponentsAnswer) {
   editor.SetText("abc def\nsecond line");
-  EXPECT_EQ(editor.PointXFromPosition(3), Component(2164, 0, 3L));
+  EXPECT_EQ(editor.PointXFromPosition(3), SendToComponent(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 3L));
   EXPECT_NE(editor.PointXFromPosition(3), editor.PointXFromPosition());
-  EXPECT_EQ(editor.TextWidth(0, "abc"), Component(2276, 0, "abc"));
+  EXPECT_EQ(editor.TextWidth(0, "abc"), SendToComponent(QsciScintillaBase::SCI_TEXTWIDTH, 0, "abc"));
   EXPECT_EQ(editor.LineLength(), 8);
   EXPECT_EQ(editor.GetLineCount(), 2);
   EXPECT_TRUE(editor.CaretLineVisible(true));
@@ -92,7 +107,7 @@ TEST_F(ThinOperations, DocumentPointersKeepTheirWidth) {
   const std::intptr_t document = editor.CreateDocument();
   ASSERT_NE(document, 0);
   editor.SetDocPointer(document);
-  EXPECT_EQ(Component(2357), document);
+  EXPECT_EQ(SendToComponent(QsciScintillaBase::SCI_GETDOCPOINTER), document);
   EXPECT_EQ(editor.GetDocPointer(), document);
   editor.ReleaseDocument(document);
 }

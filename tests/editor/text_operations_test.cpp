@@ -1,17 +1,17 @@
 // The text operations: conversion to the component's UTF-8 in UTF-8 mode, the ways of reading
 // texts back, the text-adding lengths and positions, and the search through a record.
 // Narrow literals in this file are GBK: "中文" is the four bytes D6 D0 CE C4.
-#include "editor_fixture.h"
+#include "operations_fixture.h"
 
 namespace {
 
 const std::string kChinese = "中文";
 const std::string kChineseUtf8 = "\xE4\xB8\xAD\xE6\x96\x87";
 
-class TextOperations : public EditorFixture {
+class TextOperations : public OperationsFixture {
  protected:
   void SetUp() override {
-    EditorFixture::SetUp();
+    OperationsFixture::SetUp();
     editor.Utf8Mode(true);
   }
 };
@@ -20,15 +20,15 @@ class TextOperations : public EditorFixture {
 
 TEST_F(TextOperations, Utf8ModeIsTheComponentsCodePage) {
   EXPECT_TRUE(editor.Utf8Mode());
-  EXPECT_EQ(Component(2137), 65001);
+  EXPECT_EQ(SendToComponent(QsciScintillaBase::SCI_GETCODEPAGE), 65001);
   editor.Utf8Mode(false);
   EXPECT_FALSE(editor.Utf8Mode());
-  EXPECT_EQ(Component(2137), 0);
+  EXPECT_EQ(SendToComponent(QsciScintillaBase::SCI_GETCODEPAGE), 0);
 }
 
 TEST_F(TextOperations, SetTextConvertsAndGetTextRangeConvertsBack) {
   editor.SetText(kChinese + "abc");
-  EXPECT_EQ(ComponentText(), kChineseUtf8 + "abc");
+  EXPECT_EQ(Text(), kChineseUtf8 + "abc");
   EXPECT_EQ(editor.GetTextRange(0), kChinese + "abc");
   EXPECT_EQ(editor.GetTextRange(0, -1), kChinese + "abc");
   EXPECT_EQ(editor.GetTextRange(3, 7), "文a");
@@ -41,45 +41,45 @@ TEST_F(TextOperations, SetTextConvertsAndGetTextRangeConvertsBack) {
 TEST_F(TextOperations, WithoutUtf8ModeTextsGoAsTheyStand) {
   editor.Utf8Mode(false);
   editor.SetText(kChinese);
-  EXPECT_EQ(ComponentText(), kChinese);
+  EXPECT_EQ(Text(), kChinese);
   editor.AddText("x");
-  EXPECT_EQ(ComponentText(), "x" + kChinese);
+  EXPECT_EQ(Text(), "x" + kChinese);
 }
 
 TEST_F(TextOperations, AddTextCountsConvertedBytes) {
   editor.AddText(kChinese);
-  EXPECT_EQ(ComponentText(), kChineseUtf8);
+  EXPECT_EQ(Text(), kChineseUtf8);
 
   editor.ClearAll();
   editor.AddText(kChinese, 3);
-  EXPECT_EQ(ComponentText(), kChineseUtf8.substr(0, 3));
+  EXPECT_EQ(Text(), kChineseUtf8.substr(0, 3));
 
   // A length past the text adds the text, never bytes beyond it.
   editor.ClearAll();
   editor.AddText("abc", 10);
-  EXPECT_EQ(ComponentText(), "abc");
+  EXPECT_EQ(Text(), "abc");
 }
 
 TEST_F(TextOperations, InsertTextAtZeroOrNoPositionInsertsAtTheCaret) {
   editor.SetText("0123456789");
   editor.GotoPos(4);
   editor.InsertText(kChinese, 0);
-  EXPECT_EQ(ComponentText(), "0123" + kChineseUtf8 + "456789");
+  EXPECT_EQ(Text(), "0123" + kChineseUtf8 + "456789");
   editor.GotoPos(1);
   editor.InsertText("-");
-  EXPECT_EQ(ComponentText(), "0-123" + kChineseUtf8 + "456789");
+  EXPECT_EQ(Text(), "0-123" + kChineseUtf8 + "456789");
   editor.InsertText("+", 2);
-  EXPECT_EQ(ComponentText(), "0-+123" + kChineseUtf8 + "456789");
+  EXPECT_EQ(Text(), "0-+123" + kChineseUtf8 + "456789");
 }
 
 TEST_F(TextOperations, AppendTextAddsAtTheEnd) {
   editor.SetText("ab");
   editor.AppendText(kChinese, 0);
-  EXPECT_EQ(ComponentText(), "ab" + kChineseUtf8);
+  EXPECT_EQ(Text(), "ab" + kChineseUtf8);
   editor.AppendText("xyz", 2);
-  EXPECT_EQ(ComponentText(), "ab" + kChineseUtf8 + "xy");
+  EXPECT_EQ(Text(), "ab" + kChineseUtf8 + "xy");
   editor.AppendText("!", 50);
-  EXPECT_EQ(ComponentText(), "ab" + kChineseUtf8 + "xy!");
+  EXPECT_EQ(Text(), "ab" + kChineseUtf8 + "xy!");
 }
 
 TEST_F(TextOperations, SetKeyWordsLeavesTheUtf8FormInTheCallersText) {
@@ -98,7 +98,9 @@ TEST_F(TextOperations, GetTextRangeOfAnEmptyRangeSendsNothing) {
   EXPECT_EQ(editor.GetTextRange(5, 5), "");
   EXPECT_EQ(editor.GetTextRange(7, 5), "");
   EXPECT_EQ(editor.GetStyledText(5, 5), "");
-  EXPECT_EQ(TimesRecorded(2162) + TimesRecorded(2015), 0);
+  EXPECT_EQ(TimesRecorded(QsciScintillaBase::SCI_GETTEXTRANGE) +
+                TimesRecorded(QsciScintillaBase::SCI_GETSTYLEDTEXT),
+            0);
 }
 
 TEST_F(TextOperations, GetStyledTextPairsCharactersWithStyles) {
@@ -178,11 +180,11 @@ TEST_F(TextOperations, CopyTextCopiesNoMoreThanTheText) {
   editor.CopyText("abc", 10);
   editor.SetText("");
   editor.Paste();
-  EXPECT_EQ(ComponentText(), "abc");
+  EXPECT_EQ(Text(), "abc");
 
   editor.CopyText("xyz", -1);  // nothing to copy, and no crash
   editor.CopyText("xyz", 2);
   editor.SetText("");
   editor.Paste();
-  EXPECT_EQ(ComponentText(), "xy");
+  EXPECT_EQ(Text(), "xy");
 }

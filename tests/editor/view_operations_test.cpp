@@ -3,13 +3,13 @@
 #include <QImage>
 #include <QPainter>
 
-#include "editor_fixture.h"
+#include "operations_fixture.h"
 #include "platform/menu.h"
 #include "platform/window.h"
 
 namespace {
 
-using ViewOperations = EditorFixture;
+using ViewOperations = OperationsFixture;
 
 }  // namespace
 
@@ -23,8 +23,8 @@ TEST_F(ViewOperations, ScrollBarsUseOneCodingBothWays) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.kind);
     editor.SetScrollBars(c.kind);
-    EXPECT_EQ(Component(2131), c.horizontal);
-    EXPECT_EQ(Component(2281), c.vertical);
+    EXPECT_EQ(SendToComponent(QsciScintillaBase::SCI_GETHSCROLLBAR), c.horizontal);
+    EXPECT_EQ(SendToComponent(QsciScintillaBase::SCI_GETVSCROLLBAR), c.vertical);
     EXPECT_EQ(editor.GetScrollBars(), c.kind);
   }
   editor.SetScrollBars(2);
