@@ -31,7 +31,10 @@ class WithoutComponent : public ::testing::TestWithParam<bool> {
   SciEditor editor;
 };
 
-INSTANTIATE_TEST_SUITE_P(BeforeAndAfterFailedCreate, WithoutComponent, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(BeforeAndAfterFailedCreate, WithoutComponent, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return info.param ? "CreateFailed" : "NeverCreated";
+                         });
 
 }  // namespace
 
