@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cfenv>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -28,12 +27,16 @@ platform::DWORD exitCode = 0;
 std::optional<std::string> lastResult;
 bool buildRunning = false;
 
+void LibraryInit() { std::fesetenv(FE_DFL_ENV); }
+
 void ReleaseLibraryGlobals() { lastResult.reset(); }
 
-__attribute__((constructor)) void LibraryInit() {
-  std::fesetenv(FE_DFL_ENV);
-  std::atexit(ReleaseLibraryGlobals);  // in a shared object this runs when it is unloaded
-}
+// Defined after the globals, so it is made after them when the library is loaded and goes
+// before them when it is unloaded.
+struct LibraryLifetime {
+  LibraryLifetime() { LibraryInit(); }
+  ~LibraryLifetime() { ReleaseLibraryGlobals(); }
+} libraryLifetime;
 
 std::string TextOrEmpty(const char* text) { return text ? text : ""; }
 
