@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/process.h"
+#include "tests/platform/shell_child.h"
 
 namespace {
 
@@ -20,15 +21,10 @@ struct Child {
   PROCESS_INFORMATION info;
 
   explicit Child(const std::string& command) {
-    HANDLE write = nullptr;
-    EXPECT_TRUE(CreatePipe(&pipe, &write, nullptr, 0));
-    STARTUPINFOA startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write;
-    startup.hStdError = write;
-    std::string line = kInterpreterPrefix + command;
-    EXPECT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, 1, 0, nullptr, nullptr, &startup, &info));
-    CloseHandle(write);
+    const shell_child::Pipe ends = shell_child::MakePipe();
+    pipe = ends.read;
+    info = shell_child::Start(command, ends.write);
+    CloseHandle(ends.write);
   }
   ~Child() {
     for (HANDLE handle : {pipe, info.hProcess, info.hThread}) CloseHandle(handle);

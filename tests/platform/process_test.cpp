@@ -5,37 +5,16 @@
 #include <string>
 
 #include "platform/message_pump.h"
+#include "tests/platform/shell_child.h"
 
 namespace {
 
 using namespace platform;
+using shell_child::MakePipe;
+using shell_child::Pipe;
+using shell_child::Start;
 
 constexpr DWORD kUntouched = 77;
-
-struct Pipe {
-  HANDLE read = nullptr;
-  HANDLE write = nullptr;
-};
-
-Pipe MakePipe() {
-  Pipe pipe;
-  SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), nullptr, 1};
-  EXPECT_TRUE(CreatePipe(&pipe.read, &pipe.write, &attributes, 0));
-  return pipe;
-}
-
-// Starts a shell command with its output and error on the pipe's write end.
-PROCESS_INFORMATION Start(const std::string& command, HANDLE output, const char* directory = nullptr) {
-  STARTUPINFOA startup;
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
-  startup.hStdOutput = output;
-  startup.hStdError = output;
-  std::string line = kInterpreterPrefix + command;
-  PROCESS_INFORMATION info;
-  EXPECT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, 1, 0, nullptr, directory, &startup, &info));
-  return info;
-}
 
 std::string ReadAll(HANDLE pipe) {
   std::string text;
