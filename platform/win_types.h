@@ -12,6 +12,8 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using BOOL = int;
+constexpr BOOL FALSE = 0;
+constexpr BOOL TRUE = 1;
 using COLORREF = std::uint32_t;  // blue-green-red: red is 0x0000FF
 
 struct HWND__;
@@ -92,6 +94,7 @@ constexpr WPARAM MK_MBUTTON = 0x0010;
 // Window styles.
 constexpr std::uint32_t WS_CHILD = 0x40000000;
 constexpr std::uint32_t WS_VISIBLE = 0x10000000;
+constexpr std::uint32_t WS_DISABLED = 0x08000000;
 constexpr std::uint32_t WS_CLIPSIBLINGS = 0x04000000;
 constexpr std::uint32_t WS_CLIPCHILDREN = 0x02000000;
 constexpr std::uint32_t WS_BORDER = 0x00800000;
@@ -105,14 +108,26 @@ constexpr int GWL_WNDPROC = -4;
 constexpr int GWL_STYLE = -16;
 constexpr int GWL_EXSTYLE = -20;
 constexpr int GWL_USERDATA = -21;
+constexpr int GWL_ID = -12;
 
 // SetWindowPos flags.
 constexpr UINT SWP_NOSIZE = 0x0001;
 constexpr UINT SWP_NOMOVE = 0x0002;
 constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOREDRAW = 0x0008;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
 constexpr UINT SWP_FRAMECHANGED = 0x0020;
 constexpr UINT SWP_SHOWWINDOW = 0x0040;
 constexpr UINT SWP_HIDEWINDOW = 0x0080;
+
+// SetWindowPos insert-after values that are not windows.
+inline const HWND HWND_TOP = nullptr;
+inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(1);
+inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(-1);
+inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(-2);
+
+// WM_SIZE wParam.
+constexpr WPARAM SIZE_RESTORED = 0;
 
 // Menu flags.
 constexpr UINT MF_STRING = 0x0000;
@@ -122,6 +137,7 @@ constexpr UINT MF_UNCHECKED = 0x0000;
 constexpr UINT MF_GRAYED = 0x0001;
 constexpr UINT MF_DISABLED = 0x0002;
 constexpr UINT MF_BITMAP = 0x0004;
+constexpr UINT MF_OWNERDRAW = 0x0100;
 constexpr UINT MF_CHECKED = 0x0008;
 constexpr UINT MF_POPUP = 0x0010;
 constexpr UINT MF_BYPOSITION = 0x0400;

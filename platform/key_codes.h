@@ -1,0 +1,15 @@
+// Windows virtual-key codes and key-message lParams for Qt's key events.
+#pragma once
+
+#include "platform/win_types.h"
+
+namespace platform {
+
+// 0 for a key that has no virtual-key code here.
+int VirtualKeyFromQtKey(int qtKey);
+
+// Repeat count 1; bit 30 the previous key state (down for a repeat and for every release),
+// bit 31 set for a release.
+LPARAM KeyMessageLParam(bool release, bool autoRepeat);
+
+}  // namespace platform

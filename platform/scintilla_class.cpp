@@ -1,0 +1,33 @@
+#include "platform/scintilla_class.h"
+
+#include <Qsci/qsciscintillabase.h>
+
+#include "platform/scintilla_notifications.h"
+
+namespace platform {
+namespace {
+
+// The component's own messages (SCI_*, the optional ones and the lexer's); everything
+// else is a plain window message.
+constexpr UINT kFirstComponentMessage = 2000;
+constexpr UINT kEndOfComponentMessages = 5000;
+
+LRESULT ScintillaClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= kFirstComponentMessage && message < kEndOfComponentMessages) {
+    const auto* editor = qobject_cast<QsciScintillaBase*>(WidgetFromWindow(window));
+    return editor == nullptr ? 0 : editor->SendScintilla(message, wParam, lParam);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+QWidget* NewEditingWidget(QWidget* parent) {
+  auto* editor = new QsciScintillaBase(parent);
+  ForwardScintillaNotifications(editor);
+  return editor;
+}
+
+}  // namespace
+
+WindowClass ScintillaWindowClass() { return {&ScintillaClassProcedure, &NewEditingWidget}; }
+
+}  // namespace platform

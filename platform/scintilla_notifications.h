@@ -1,0 +1,11 @@
+// Turns the notification signals of a QsciScintillaBase into SCNotification records sent to
+// its parent window as WM_NOTIFY, as the component does on Windows.
+#pragma once
+
+class QsciScintillaBase;
+
+namespace platform {
+
+void ForwardScintillaNotifications(QsciScintillaBase* editor);
+
+}  // namespace platform

@@ -1,0 +1,14 @@
+// A window's outer rectangle in its parent's client coordinates (screen coordinates for a
+// top-level window), the coordinates CreateWindowExA, MoveWindow and SetWindowPos take.
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+namespace platform {
+
+QRect PlacementOf(const QWidget* widget);
+void Place(QWidget* widget, const QRect& placement);  // negative sizes count as 0
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+#include "recording_subclass.h"
+
+#include <map>
+
+namespace test {
+namespace {
+
+std::map<platform::HWND, RecordingSubclass*>& Subclasses() {
+  static std::map<platform::HWND, RecordingSubclass*> subclasses;
+  return subclasses;
+}
+
+}  // namespace
+
+RecordingSubclass::RecordingSubclass(platform::HWND window, Handler handler)
+    : window_(window), handler_(std::move(handler)) {
+  Subclasses()[window] = this;
+  previous_ = reinterpret_cast<platform::WNDPROC>(
+      platform::SetWindowLongA(window, platform::GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&Procedure)));
+}
+
+RecordingSubclass::~RecordingSubclass() {
+  if (previous_ != nullptr) {
+    platform::SetWindowLongA(window_, platform::GWL_WNDPROC, reinterpret_cast<std::intptr_t>(previous_));
+  }
+  Subclasses().erase(window_);
+}
+
+std::vector<Message> RecordingSubclass::Received(platform::UINT message) const {
+  std::vector<Message> found;
+  for (const Message& m : messages_) {
+    if (m.message == message) found.push_back(m);
+  }
+  return found;
+}
+
+platform::LRESULT RecordingSubclass::Procedure(platform::HWND window, platform::UINT message,
+                                               platform::WPARAM wParam, platform::LPARAM lParam) {
+  RecordingSubclass* self = Subclasses().at(window);
+  const Message received{window, message, wParam, lParam};
+  self->messages_.push_back(received);
+  if (self->handler_) {
+    if (const std::optional<platform::LRESULT> answer = self->handler_(received)) return *answer;
+  }
+  return platform::CallWindowProcA(self->previous_, window, message, wParam, lParam);
+}
+
+RecordingSubclass::Handler Swallow(platform::UINT message, platform::LRESULT result) {
+  return [message, result](const Message& m) -> std::optional<platform::LRESULT> {
+    if (m.message == message) return result;
+    return std::nullopt;
+  };
+}
+
+}  // namespace test
