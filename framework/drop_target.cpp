@@ -27,14 +27,25 @@ bool DropTarget::Register(platform::HWND window) {
   QWidget* widget = platform::WidgetFromWindow(window);
   if (widget == nullptr) return false;
   if (window_) window_->removeEventFilter(this);
+  for (const QPointer<QWidget>& taker : dropTakers_) {
+    if (taker) taker->removeEventFilter(this);
+  }
+  dropTakers_.clear();
   window_ = widget;
   widget->setAcceptDrops(true);
   widget->installEventFilter(this);
+  for (QWidget* child : widget->findChildren<QWidget*>()) {
+    if (!child->acceptDrops()) continue;
+    dropTakers_.emplace_back(child);
+    child->installEventFilter(this);
+  }
   return true;
 }
 
-bool DropTarget::Accepts(const QMimeData* data) {
-  return data != nullptr && (!FirstLocalFile(data).isEmpty() || data->hasText());
+bool DropTarget::Accepts(QObject* watched, const QMimeData* data) const {
+  if (data == nullptr) return false;
+  if (!FirstLocalFile(data).isEmpty()) return true;
+  return watched == window_ && data->hasText();
 }
 
 void DropTarget::Deliver(const QMimeData* data) {
@@ -46,18 +57,18 @@ void DropTarget::Deliver(const QMimeData* data) {
   }
 }
 
-bool DropTarget::eventFilter(QObject*, QEvent* event) {
+bool DropTarget::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
       auto* drag = static_cast<QDropEvent*>(event);
-      if (!Accepts(drag->mimeData())) return false;
+      if (!Accepts(watched, drag->mimeData())) return false;
       drag->acceptProposedAction();
       return true;
     }
     case QEvent::Drop: {
       auto* drop = static_cast<QDropEvent*>(event);
-      if (!Accepts(drop->mimeData())) return false;
+      if (!Accepts(watched, drop->mimeData())) return false;
       drop->acceptProposedAction();
       Deliver(drop->mimeData());
       return true;

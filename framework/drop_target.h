@@ -1,11 +1,13 @@
 // Drop target: once registered on a window, files and text dropped on it reach the handlers
-// as 8-bit texts. Not shown on the window.
+// as 8-bit texts. Controls inside the window that take drops of their own (the editor) keep
+// their text drops, but a file dropped on them reaches the target too. Not shown on the window.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/unit.h"
 #include "framework/window_definition.h"
@@ -28,10 +30,11 @@ class DropTarget : public Unit, private QObject {
 
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  static bool Accepts(const QMimeData* data);
+  bool Accepts(QObject* watched, const QMimeData* data) const;
   void Deliver(const QMimeData* data);
 
   QPointer<QWidget> window_;
+  std::vector<QPointer<QWidget>> dropTakers_;
 };
 
 }  // namespace framework

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QLayout>
 #include <QMainWindow>
 #include <set>
 
@@ -40,7 +41,11 @@ Form::Form(const WindowDefinition& definition)
   const Geometry& geometry = definition.geometry;
   frame_->move(geometry.left, geometry.top);
   frame_->resize(geometry.width, geometry.height);
-  if (!definition.resizable) frame_->setFixedSize(geometry.width, geometry.height);
+  if (!definition.resizable) {
+    // The client keeps its size; the frame grows around it, by a menu bar too.
+    client_->setFixedSize(geometry.width, geometry.height);
+    frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  }
   SetCaption(definition.caption);
   frame_->installEventFilter(this);
   client_->installEventFilter(this);

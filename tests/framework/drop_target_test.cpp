@@ -10,6 +10,20 @@
 
 namespace {
 
+// Stands for the editor: a control that takes every drop itself.
+class DropTaker : public QWidget {
+ public:
+  explicit DropTaker(QWidget* parent) : QWidget(parent) { setAcceptDrops(true); }
+  int drops = 0;
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override { event->acceptProposedAction(); }
+  void dropEvent(QDropEvent* event) override {
+    ++drops;
+    event->acceptProposedAction();
+  }
+};
+
 class DropTargetTest : public FrameworkTest {
  protected:
   void SetUp() override {
@@ -20,12 +34,16 @@ class DropTargetTest : public FrameworkTest {
     target_->OnTextDropped = [this](const std::string& text) { texts_.push_back(text); };
   }
 
-  // Drags the data onto the window and drops it; returns whether the window took it.
-  bool Drop(const QMimeData& data) {
+  // Drags the data onto the widget (the window when none is given) and drops it; returns
+  // whether it was taken.
+  bool Drop(const QMimeData& data, QWidget* onto = nullptr) {
+    if (onto == nullptr) onto = form_->ClientArea();
     QDragEnterEvent enter(QPoint(20, 60), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(form_->ClientArea(), &enter);
+    enter.ignore();
+    QCoreApplication::sendEvent(onto, &enter);
     QDropEvent drop(QPointF(20, 60), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(form_->ClientArea(), &drop);
+    drop.ignore();
+    QCoreApplication::sendEvent(onto, &drop);
     return enter.isAccepted() && drop.isAccepted();
   }
 
@@ -61,6 +79,21 @@ TEST_F(DropTargetTest, NothingIsTakenBeforeRegistrationOrWithoutFilesOrText) {
   picture.setData("image/png", QByteArray("\x89PNG"));
   EXPECT_FALSE(Drop(picture));
   EXPECT_TRUE(files_.empty() && texts_.empty());
+}
+
+TEST_F(DropTargetTest, ControlsTakingDropsKeepTheirTextButPassFilesOn) {
+  auto* editor = new DropTaker(form_->ClientArea());
+  ASSERT_TRUE(target_->Register(form_->Handle()));
+  QMimeData text;
+  text.setText("moved within the editor");
+  EXPECT_TRUE(Drop(text, editor));
+  EXPECT_EQ(editor->drops, 1);
+  QMimeData file;
+  file.setUrls({QUrl::fromLocalFile("/tmp/dropped.c")});
+  EXPECT_TRUE(Drop(file, editor));
+  EXPECT_EQ(editor->drops, 1);
+  EXPECT_TRUE(texts_.empty());
+  EXPECT_EQ(files_, (std::vector<std::string>{"/tmp/dropped.c"}));
 }
 
 }  // namespace
