@@ -35,8 +35,10 @@ Form* Form::Create(const WindowDefinition& definition) {
 }
 
 Form::Form(const WindowDefinition& definition)
-    : name_(definition.name), frame_(new QMainWindow), client_(new QWidget) {
-  frame_->setCentralWidget(client_);
+    : name_(definition.name), client_(new QWidget) {
+  auto* frame = new QMainWindow;
+  frame->setCentralWidget(client_);
+  frame_ = frame;
   client_->resize(definition.geometry.width, definition.geometry.height);
   const Geometry& geometry = definition.geometry;
   frame_->move(geometry.left, geometry.top);

@@ -18,7 +18,6 @@
 #include "framework/window_definition.h"
 #include "platform/win_types.h"
 
-class QMainWindow;
 
 namespace framework {
 
@@ -73,7 +72,7 @@ class Form : private QObject {
 
   std::string name_;
   // Guarded: an owner's frame is the Qt parent of its owned frames.
-  QPointer<QMainWindow> frame_;
+  QPointer<QWidget> frame_;
   QWidget* client_;
   std::vector<std::unique_ptr<Unit>> units_;
   const Form* owner_ = nullptr;
