@@ -99,20 +99,17 @@ void ForwardPointerNotifications(QsciScintillaBase* editor) {
       n.margin = margin;
     });
   });
-  QObject::connect(editor, &Base::SCN_DWELLSTART, editor, [editor](int position, int x, int y) {
-    Notify(editor, SCN_DWELLSTART, [&](SCNotification& n) {
-      n.position = position;
-      n.x = x;
-      n.y = y;
-    });
-  });
-  QObject::connect(editor, &Base::SCN_DWELLEND, editor, [editor](int position, int x, int y) {
-    Notify(editor, SCN_DWELLEND, [&](SCNotification& n) {
-      n.position = position;
-      n.x = x;
-      n.y = y;
-    });
-  });
+  const auto positionAndPoint = [editor](UINT code) {
+    return [editor, code](int position, int x, int y) {
+      Notify(editor, code, [&](SCNotification& n) {
+        n.position = position;
+        n.x = x;
+        n.y = y;
+      });
+    };
+  };
+  QObject::connect(editor, &Base::SCN_DWELLSTART, editor, positionAndPoint(SCN_DWELLSTART));
+  QObject::connect(editor, &Base::SCN_DWELLEND, editor, positionAndPoint(SCN_DWELLEND));
   const auto positionAndModifiers = [editor](UINT code) {
     return [editor, code](int position, int modifiers) {
       Notify(editor, code, [&](SCNotification& n) {

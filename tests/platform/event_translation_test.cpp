@@ -66,9 +66,10 @@ TEST_F(EventTranslation, SwallowedKeyDownKeepsTheKeyFromTheComponent) {
 TEST_F(EventTranslation, NamedKeysCarryTheirVirtualKeyCodes) {
   test::RecordingSubclass recorder(editor, test::Swallow(WM_KEYDOWN));
   const std::pair<Qt::Key, int> keys[] = {
-      {Qt::Key_F5, 0x74},    {Qt::Key_F12, 0x7B},   {Qt::Key_Return, VK_RETURN}, {Qt::Key_Enter, VK_RETURN},
-      {Qt::Key_Up, VK_UP},   {Qt::Key_PageDown, VK_NEXT}, {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Escape, VK_ESCAPE},
-      {Qt::Key_7, '7'},      {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Shift, VK_SHIFT}, {Qt::Key_Alt, VK_MENU},
+      {Qt::Key_F5, 0x74},           {Qt::Key_F12, 0x7B},         {Qt::Key_Return, VK_RETURN},
+      {Qt::Key_Enter, VK_RETURN},   {Qt::Key_Up, VK_UP},         {Qt::Key_PageDown, VK_NEXT},
+      {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_7, '7'},
+      {Qt::Key_Delete, VK_DELETE},  {Qt::Key_Shift, VK_SHIFT},   {Qt::Key_Alt, VK_MENU},
   };
   for (const auto& [key, virtualKey] : keys) {
     recorder.Clear();
@@ -152,8 +153,8 @@ TEST_F(EventTranslation, ContextMenuRequestCarriesTheWindowAndScreenPosition) {
 
 TEST_F(EventTranslation, FocusChangesArriveAsFocusMessages) {
   test::RecordingSubclass recorder(editor);
-  const HWND other = CreateWindowExA(0, "Scintilla", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, container, nullptr,
-                                     nullptr, nullptr);
+  const HWND other = CreateWindowExA(0, "Scintilla", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, container,
+                                     nullptr, nullptr, nullptr);
   EXPECT_EQ(SetFocus(other), editor);
   SetFocus(editor);
   EXPECT_EQ(recorder.Received(WM_KILLFOCUS).size(), 1u);

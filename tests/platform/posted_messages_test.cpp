@@ -40,11 +40,12 @@ TEST(PostedMessages, WindowDestroyedMeanwhileDropsThem) {
                                       nullptr, nullptr);
   static int delivered = 0;
   delivered = 0;
-  SetWindowLongA(window, GWL_WNDPROC,
-                 reinterpret_cast<std::intptr_t>(+[](HWND w, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-                   if (message == kPosted) ++delivered;
-                   return DefWindowProcA(w, message, wParam, lParam);
-                 }));
+  SetWindowLongA(
+      window, GWL_WNDPROC,
+      reinterpret_cast<std::intptr_t>(+[](HWND w, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == kPosted) ++delivered;
+        return DefWindowProcA(w, message, wParam, lParam);
+      }));
   EXPECT_TRUE(PostMessageA(window, kPosted, 0, 0));
   DestroyWindow(window);
   QCoreApplication::sendPostedEvents();

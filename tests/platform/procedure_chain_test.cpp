@@ -37,9 +37,10 @@ class ProcedureChain : public testing::Test {
 TEST_F(ProcedureChain, SubclassesRunNewestFirstAndEndInTheClassProcedure) {
   const auto classProcedure = GetWindowLongA(window, GWL_WNDPROC);
   EXPECT_EQ(classProcedure, reinterpret_cast<std::intptr_t>(&DefWindowProcA));
-  firstPrevious = reinterpret_cast<WNDPROC>(SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&First)));
-  secondPrevious =
-      reinterpret_cast<WNDPROC>(SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&Second)));
+  firstPrevious =
+      reinterpret_cast<WNDPROC>(SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&First)));
+  secondPrevious = reinterpret_cast<WNDPROC>(
+      SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&Second)));
   EXPECT_EQ(reinterpret_cast<std::intptr_t>(firstPrevious), classProcedure);
   EXPECT_EQ(secondPrevious, &First);
 

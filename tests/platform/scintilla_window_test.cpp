@@ -1,6 +1,8 @@
+#include <Qsci/qsciscintillabase.h>
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QUrl>
 #include <QWidget>
 #include <algorithm>
 #include <string>
@@ -79,8 +81,9 @@ TEST_F(ScintillaWindow, ModificationReachesTheParentAsNotifyWithItsFields) {
     return std::nullopt;
   });
   SendMessageA(editor, SCI_SETTEXT, 0, reinterpret_cast<LPARAM>("a\nb"));
-  const auto insert = std::find_if(modified.begin(), modified.end(),
-                                   [](const Seen& s) { return s.record.modificationType & SC_MOD_INSERTTEXT; });
+  const auto insert = std::find_if(modified.begin(), modified.end(), [](const Seen& s) {
+    return s.record.modificationType & SC_MOD_INSERTTEXT;
+  });
   ASSERT_NE(insert, modified.end());
   EXPECT_EQ(insert->record.nmhdr.hwndFrom, editor);
   EXPECT_EQ(insert->record.nmhdr.idFrom, 9u);
@@ -106,8 +109,79 @@ TEST_F(ScintillaWindow, TypedCharacterReachesTheParentAsCharAdded) {
   EXPECT_EQ(Text(), "x");
 }
 
+// Each signal of the widget, raised directly, arrives with its code and in its fields.
+TEST_F(ScintillaWindow, SignalsBecomeNotificationsWithTheirCodesAndFields) {
+  std::vector<SCNotification> seen;
+  std::vector<std::string> texts;
+  test::RecordingSubclass parent(container, [&](const test::Message& m) -> std::optional<LRESULT> {
+    if (m.message != WM_NOTIFY) return std::nullopt;
+    const auto* record = reinterpret_cast<const SCNotification*>(m.lParam);
+    if (record->nmhdr.code == SCN_PAINTED || record->nmhdr.code == SCN_UPDATEUI) return std::nullopt;
+    seen.push_back(*record);
+    texts.emplace_back(record->text == nullptr ? "" : record->text);
+    return std::nullopt;
+  });
+  auto* widget = qobject_cast<QsciScintillaBase*>(WidgetFromWindow(editor));
+  widget->SCN_STYLENEEDED(40);
+  widget->SCN_DOUBLECLICK(7, 2, 4);
+  widget->SCN_MARGINCLICK(12, 2, 1);
+  widget->SCN_DWELLSTART(3, 20, 30);
+  widget->SCN_DWELLEND(-1, 21, 31);
+  widget->SCN_HOTSPOTRELEASECLICK(9, 1);
+  widget->SCN_USERLISTSELECTION("item", 5, 0, 0, 11);
+  widget->SCN_AUTOCSELECTION("word", 13, 0, 0);
+  widget->SCN_CALLTIPCLICK(2);
+  widget->SCN_URIDROPPED(QUrl("file:///tmp/a.c"));
+  widget->SCN_MACRORECORD(2170, 1, nullptr);
+  widget->SCN_NEEDSHOWN(8, 4);
+  widget->SCN_AUTOCCHARDELETED();
+
+  struct Expected {
+    UINT code;
+    int position, modifiers, line, margin, x, y, listType, message, length;
+    const char* text;
+  };
+  const Expected expected[] = {
+      {SCN_STYLENEEDED, 40, 0, 0, 0, 0, 0, 0, 0, 0, ""},
+      {SCN_DOUBLECLICK, 7, 4, 2, 0, 0, 0, 0, 0, 0, ""},
+      {SCN_MARGINCLICK, 12, 2, 0, 1, 0, 0, 0, 0, 0, ""},
+      {SCN_DWELLSTART, 3, 0, 0, 0, 20, 30, 0, 0, 0, ""},
+      {SCN_DWELLEND, -1, 0, 0, 0, 21, 31, 0, 0, 0, ""},
+      {SCN_HOTSPOTRELEASECLICK, 9, 1, 0, 0, 0, 0, 0, 0, 0, ""},
+      {SCN_USERLISTSELECTION, 11, 0, 0, 0, 0, 0, 5, 0, 0, "item"},
+      {SCN_AUTOCSELECTION, 13, 0, 0, 0, 0, 0, 0, 0, 0, "word"},
+      {SCN_CALLTIPCLICK, 2, 0, 0, 0, 0, 0, 0, 0, 0, ""},
+      {SCN_URIDROPPED, 0, 0, 0, 0, 0, 0, 0, 0, 0, "file:///tmp/a.c"},
+      {SCN_MACRORECORD, 0, 0, 0, 0, 0, 0, 0, 2170, 0, ""},
+      {SCN_NEEDSHOWN, 8, 0, 0, 0, 0, 0, 0, 0, 4, ""},
+      {SCN_AUTOCCHARDELETED, 0, 0, 0, 0, 0, 0, 0, 0, 0, ""},
+  };
+  ASSERT_EQ(seen.size(), std::size(expected));
+  for (std::size_t i = 0; i < seen.size(); ++i) {
+    const SCNotification& n = seen[i];
+    const Expected& e = expected[i];
+    SCOPED_TRACE(e.code);
+    EXPECT_EQ(n.nmhdr.code, e.code);
+    EXPECT_EQ(n.nmhdr.hwndFrom, editor);
+    EXPECT_EQ(n.position, e.position);
+    EXPECT_EQ(n.modifiers, e.modifiers);
+    EXPECT_EQ(n.line, e.line);
+    EXPECT_EQ(n.margin, e.margin);
+    EXPECT_EQ(n.x, e.x);
+    EXPECT_EQ(n.y, e.y);
+    EXPECT_EQ(n.listType, e.listType);
+    EXPECT_EQ(n.message, e.message);
+    EXPECT_EQ(n.length, e.length);
+    EXPECT_EQ(texts[i], e.text);
+  }
+  EXPECT_EQ(seen[6].wParam, 5u);  // the list type, as the component gives it
+  EXPECT_EQ(seen[7].lParam, 13);  // the start of the word being completed
+  EXPECT_EQ(seen[10].wParam, 1u);
+}
+
 TEST_F(ScintillaWindow, EditingWindowWithoutParentWindowNotifiesNobody) {
-  const HWND alone = CreateWindowExA(0, "Scintilla", "", 0, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  const HWND alone =
+      CreateWindowExA(0, "Scintilla", "", 0, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
   SendMessageA(alone, SCI_SETTEXT, 0, reinterpret_cast<LPARAM>("fine"));
   EXPECT_EQ(SendMessageA(alone, SCI_GETLENGTH, 0, 0), 4);
   DestroyWindow(alone);

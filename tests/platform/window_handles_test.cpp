@@ -68,8 +68,10 @@ TEST(WindowHandles, SameWidgetKeepsItsHandle) {
 TEST(WindowHandles, CreateWindowRefusesUnknownClassesAndKeepsItsArguments) {
   QWidget top;
   const HWND parent = WindowFromWidget(&top);
-  EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", WS_CHILD, 0, 0, 1, 1, parent, nullptr, nullptr, nullptr), nullptr);
-  EXPECT_EQ(CreateWindowExA(0, nullptr, "", WS_CHILD, 0, 0, 1, 1, parent, nullptr, nullptr, nullptr), nullptr);
+  EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", WS_CHILD, 0, 0, 1, 1, parent, nullptr, nullptr, nullptr),
+            nullptr);
+  EXPECT_EQ(CreateWindowExA(0, nullptr, "", WS_CHILD, 0, 0, 1, 1, parent, nullptr, nullptr, nullptr),
+            nullptr);
   const HWND window = CreateWindowExA(0, "STATIC", "\xD6\xD0", WS_CHILD, 3, 4, 30, 20, parent,
                                       reinterpret_cast<HMENU>(77), nullptr, nullptr);
   ASSERT_NE(window, nullptr);

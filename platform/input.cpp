@@ -1,0 +1,85 @@
+// Keyboard and mouse state. An application-wide event filter follows key presses and releases
+// by virtual key from the moment the application exists; it sees every key before any window
+// does, so a key is already down while its WM_KEYDOWN is handled.
+#include "platform/input.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <bitset>
+
+#include "platform/key_codes.h"
+
+namespace platform {
+namespace {
+
+class KeyStateTracker final : public QObject {
+ public:
+  bool IsDown(int virtualKey) const { return down_.test(static_cast<std::size_t>(virtualKey)); }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+        Follow(static_cast<const QKeyEvent*>(event));
+        break;
+      case QEvent::ApplicationStateChange:
+        // Keys released while another program is in front never reach us.
+        if (QGuiApplication::applicationState() != Qt::ApplicationActive) down_.reset();
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  void Follow(const QKeyEvent* key) {
+    const int virtualKey = VirtualKeyFromQtKey(key->key());
+    if (virtualKey == 0 || key->isAutoRepeat()) return;
+    down_.set(static_cast<std::size_t>(virtualKey), key->type() == QEvent::KeyPress);
+  }
+
+  std::bitset<256> down_;
+};
+
+KeyStateTracker& Tracker() {
+  static auto* tracker = new KeyStateTracker;
+  return *tracker;
+}
+
+void StartFollowingKeys() { QCoreApplication::instance()->installEventFilter(&Tracker()); }
+
+bool ModifierDown(int virtualKey) {
+  const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+  switch (virtualKey) {
+    case VK_SHIFT:
+      return modifiers & Qt::ShiftModifier;
+    case VK_CONTROL:
+      return modifiers & Qt::ControlModifier;
+    case VK_MENU:
+      return modifiers & Qt::AltModifier;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(StartFollowingKeys)
+
+short GetAsyncKeyState(int virtualKey) {
+  if (virtualKey <= 0 || virtualKey > 255) return 0;
+  const bool down = Tracker().IsDown(virtualKey) || ModifierDown(virtualKey);
+  return down ? static_cast<short>(0x8000) : 0;
+}
+
+BOOL GetCursorPos(POINT* point) {
+  if (point == nullptr) return FALSE;
+  const QPoint at = QCursor::pos();
+  *point = {at.x(), at.y()};
+  return TRUE;
+}
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#include "platform/input.h"
+
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QTest>
+#include <QWidget>
+
+#include "platform/window.h"
+#include "recording_subclass.h"
+
+namespace {
+
+using namespace platform;
+
+bool Down(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
+TEST(KeyState, KeyIsDownWhileItsKeyDownIsHandledAndUpAfterwards) {
+  QWidget top;
+  const HWND window = CreateWindowExA(0, "Scintilla", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100,
+                                      WindowFromWidget(&top), nullptr, nullptr, nullptr);
+  top.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&top));
+  SetFocus(window);
+  std::vector<bool> tabDownAtKeyDown;
+  test::RecordingSubclass recorder(window, [&](const test::Message& m) -> std::optional<LRESULT> {
+    if (m.message == WM_KEYDOWN) tabDownAtKeyDown.push_back(Down(VK_TAB) && !Down('A'));
+    return std::nullopt;
+  });
+  EXPECT_FALSE(Down(VK_TAB));
+  QTest::keyClick(WidgetFromWindow(window), Qt::Key_Tab);
+  EXPECT_EQ(tabDownAtKeyDown, std::vector<bool>{true});
+  EXPECT_FALSE(Down(VK_TAB));
+
+  QTest::keyPress(WidgetFromWindow(window), Qt::Key_Control);
+  EXPECT_TRUE(Down(VK_CONTROL));
+  QTest::keyRelease(WidgetFromWindow(window), Qt::Key_Control);
+  EXPECT_FALSE(Down(VK_CONTROL));
+}
+
+TEST(KeyState, OutOfRangeKeysAreUp) {
+  for (const int virtualKey : {-1, 0, 256, 100000}) EXPECT_EQ(GetAsyncKeyState(virtualKey), 0) << virtualKey;
+}
+
+TEST(CursorPosition, IsTheScreenPosition) {
+  QCursor::setPos(37, 41);
+  POINT point;
+  ASSERT_TRUE(GetCursorPos(&point));
+  EXPECT_EQ(point.x, QCursor::pos().x());
+  EXPECT_EQ(point.y, QCursor::pos().y());
+  EXPECT_FALSE(GetCursorPos(nullptr));
+}
+
+}  // namespace
