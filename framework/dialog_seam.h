@@ -17,8 +17,8 @@ enum class DialogKind { MessageBox, OpenFile, SaveFile };
 
 struct DialogRequest {
   DialogKind kind = DialogKind::MessageBox;
-  std::string text;     // message boxes: the message
-  std::string caption;  // message boxes: the caption; file dialogs: the title
+  std::string text;          // message boxes: the message
+  std::string caption;       // message boxes: the caption; file dialogs: the title
   platform::UINT style = 0;  // message boxes: MB_* buttons and icon
   // File dialogs.
   std::string filter;            // "label|pattern|label|pattern"

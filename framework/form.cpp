@@ -34,8 +34,7 @@ Form* Form::Create(const WindowDefinition& definition) {
   return AllForms().back().get();
 }
 
-Form::Form(const WindowDefinition& definition)
-    : name_(definition.name), client_(new QWidget) {
+Form::Form(const WindowDefinition& definition) : name_(definition.name), client_(new QWidget) {
   auto* frame = new QMainWindow;
   frame->setCentralWidget(client_);
   frame_ = frame;

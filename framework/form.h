@@ -18,7 +18,6 @@
 #include "framework/window_definition.h"
 #include "platform/win_types.h"
 
-
 namespace framework {
 
 class Form : private QObject {

@@ -11,10 +11,10 @@
 namespace framework {
 
 enum class ControlKind {
-  Toolbar,       // docked at the top of the client area, full width
-  StatusBar,     // docked at the bottom of the client area, full width
-  PageControl,   // pages with captions, each a parent for controls
-  ListView,      // report view: columns and rows
+  Toolbar,      // docked at the top of the client area, full width
+  StatusBar,    // docked at the bottom of the client area, full width
+  PageControl,  // pages with captions, each a parent for controls
+  ListView,     // report view: columns and rows
   Label,
   CommonDialog,  // not shown: the open and save dialogs
   DropTarget,    // not shown: receives dropped files and text once registered on a window
@@ -70,8 +70,8 @@ struct ControlDefinition {
   std::string name;
   std::string caption;  // a label's text; a common dialog's title
   Geometry geometry;
-  std::string parent;   // name of an earlier control of the table; empty for the window
-  int page = 0;         // the page, counted from 0, when the parent is a page control
+  std::string parent;  // name of an earlier control of the table; empty for the window
+  int page = 0;        // the page, counted from 0, when the parent is a page control
   bool visible = true;
   // Picture files of the image list (toolbar, list view); a relative path is taken from the
   // program file's directory. A file that cannot be read leaves its index without a picture.

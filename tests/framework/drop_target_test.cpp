@@ -1,10 +1,11 @@
+#include "framework/drop_target.h"
+
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
 
-#include "framework/drop_target.h"
 #include "framework_fixture.h"
 #include "platform/code_page.h"
 

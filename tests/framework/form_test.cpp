@@ -51,11 +51,11 @@ TEST_F(FrameworkTest, UnsoundDefinitionsLoadNothing) {
   const ControlDefinition child = ControlDefinition(ControlKind::Label, "B").OnParent("A");
   const ControlDefinition pages = ControlDefinition(ControlKind::PageControl, "P").WithPages({"one"});
   const std::vector<std::vector<ControlDefinition>> unsound = {
-      {label, label},                                                                   // two of one name
-      {ControlDefinition(ControlKind::Label, "B").OnParent("Nowhere")},                 // unknown parent
-      {label, child},                                                                   // holds no controls
-      {pages, ControlDefinition(ControlKind::Label, "B").OnParent("P", 1)},             // lacks the page
-      {ControlDefinition(ControlKind::Label, "B").OnParent("P"), pages},                // parent comes later
+      {label, label},                                                        // two of one name
+      {ControlDefinition(ControlKind::Label, "B").OnParent("Nowhere")},      // unknown parent
+      {label, child},                                                        // holds no controls
+      {pages, ControlDefinition(ControlKind::Label, "B").OnParent("P", 1)},  // lacks the page
+      {ControlDefinition(ControlKind::Label, "B").OnParent("P"), pages},     // parent comes later
   };
   for (const auto& controls : unsound) {
     EXPECT_EQ(Form::Create(framework::WindowDefinition("Unsound", "", {0, 0, 100, 100}, controls)), nullptr);

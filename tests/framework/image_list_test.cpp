@@ -1,9 +1,9 @@
+#include "framework/image_list.h"
+
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QImage>
-
-#include "framework/image_list.h"
-#include <gtest/gtest.h>
 
 namespace {
 
