@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "platform/code_page.h"
 

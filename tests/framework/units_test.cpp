@@ -1,6 +1,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "framework/label.h"
 #include "framework/list_view.h"
