@@ -1,0 +1,56 @@
+#include "platform/dynamic_library.h"
+
+#include <dlfcn.h>
+
+#include <cstdint>
+
+#include "platform/handle_table.h"
+
+namespace platform {
+namespace {
+
+struct LoadedLibrary {
+  void* library = nullptr;
+  int loads = 0;
+};
+
+HandleTable<HMODULE, LoadedLibrary>& Libraries() {
+  static HandleTable<HMODULE, LoadedLibrary> table;
+  return table;
+}
+
+// Windows passes an ordinal as a number below 0x10000 in place of the name.
+bool IsOrdinal(const char* procName) {
+  return reinterpret_cast<std::uintptr_t>(procName) < 0x10000 || procName[0] == '#';
+}
+
+}  // namespace
+
+HMODULE LoadLibraryA(const char* fileName) {
+  if (!fileName || !*fileName) return nullptr;
+  void* library = ::dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+  if (!library) return nullptr;
+  const HMODULE known = Libraries().FindIf([&](const LoadedLibrary& loaded) { return loaded.library == library; });
+  if (!known) return Libraries().Insert(LoadedLibrary{library, 1});
+  Libraries().Visit(known, [](LoadedLibrary& loaded) { ++loaded.loads; });
+  return known;
+}
+
+FARPROC GetProcAddress(HMODULE module, const char* procName) {
+  if (IsOrdinal(procName)) return nullptr;
+  void* symbol = nullptr;
+  Libraries().Visit(module, [&](LoadedLibrary& loaded) { symbol = ::dlsym(loaded.library, procName); });
+  return reinterpret_cast<FARPROC>(symbol);
+}
+
+BOOL FreeLibrary(HMODULE module) {
+  bool lastLoad = false;
+  const bool known = Libraries().Visit(module, [&](LoadedLibrary& loaded) {
+    ::dlclose(loaded.library);
+    lastLoad = --loaded.loads == 0;
+  });
+  if (lastLoad) Libraries().Erase(module);
+  return known ? 1 : 0;
+}
+
+}  // namespace platform

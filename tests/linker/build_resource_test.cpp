@@ -1,0 +1,156 @@
+#include "linker/build_resource.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dynamic_library.h"
+
+namespace {
+
+// A "compiler" that prints the line the interpreter was given, blanks and all: the shell's own
+// argument list, its NULs shown as "|". The comment sign keeps the rest of the line from it.
+constexpr char kLineProbe[] = "tr '\\000' '|' </proc/$$/cmdline #";
+
+class BuildResourceTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    library_ = platform::LoadLibraryA(TAVO_DIST_DIR "/liblinker.so");
+    ASSERT_NE(library_, nullptr);
+    build_ = reinterpret_cast<BuildResourceFunction>(platform::GetProcAddress(library_, "BuildResource"));
+    ASSERT_NE(build_, nullptr);
+  }
+  static void TearDownTestSuite() { platform::FreeLibrary(library_); }
+
+  static std::optional<std::string> Build(const char* sourceArgs, const char* compilerPath, const char* outputPath) {
+    const char* result = build_(sourceArgs, compilerPath, outputPath);
+    if (!result) return std::nullopt;
+    return std::string(result);
+  }
+
+  // Runs a shell command as the compiler, the rest of the command line commented out.
+  static std::optional<std::string> Run(const std::string& command) {
+    return Build("source.c", (command + " #").c_str(), "program");
+  }
+
+  // What the child printed: the result without the CR LF in front of each chunk.
+  static std::string Printed(const std::optional<std::string>& result) {
+    std::string printed;
+    for (const std::string& chunk : Chunks(result)) printed += chunk;
+    return printed;
+  }
+
+  static std::vector<std::string> Chunks(const std::optional<std::string>& result) {
+    std::vector<std::string> chunks;
+    if (!result) return chunks;
+    EXPECT_EQ(result->substr(0, 2), "\r\n");
+    for (std::size_t start = 2;;) {
+      const std::size_t end = result->find("\r\n", start);
+      chunks.push_back(result->substr(start, end - start));
+      if (end == std::string::npos) return chunks;
+      start = end + 2;
+    }
+  }
+
+  // A small output arrives in one read; a last empty read may add one more CR LF.
+  static void ExpectOneChunk(const std::optional<std::string>& result, const std::string& text) {
+    ASSERT_TRUE(result.has_value());
+    EXPECT_TRUE(*result == "\r\n" + text || *result == "\r\n" + text + "\r\n") << *result;
+  }
+
+  static platform::HMODULE library_;
+  static BuildResourceFunction build_;
+};
+
+platform::HMODULE BuildResourceTest::library_ = nullptr;
+BuildResourceFunction BuildResourceTest::build_ = nullptr;
+
+TEST_F(BuildResourceTest, NothingPrintedGivesNull) {
+  EXPECT_EQ(Run("true"), std::nullopt);
+  EXPECT_EQ(Run("exit 1"), std::nullopt);
+}
+
+TEST_F(BuildResourceTest, OutputComesBackAfterCrLf) {
+  ExpectOneChunk(Run("printf x"), "x");
+  ExpectOneChunk(Run("printf 'ab\\000cd'"), "ab");  // a zero byte ends its chunk
+}
+
+TEST_F(BuildResourceTest, CommandLineKeepsItsBlanksAndQuotesNothing) {
+  struct Case {
+    const char* sourceArgs;
+    const char* outputPath;
+    std::string expectedTail;
+  };
+  const Case cases[] = {
+      {"a.c", "a.exe", " a.c  -o   a.exe"},
+      {"-c a.c", "a.c.o", " -c a.c  -o   a.c.o"},
+      {"my  file.c", "out dir/x", " my  file.c  -o   out dir/x"},
+      {"", "", "   -o   "},
+      {nullptr, nullptr, "   -o   "},
+  };
+  for (const Case& c : cases) {
+    ExpectOneChunk(Build(c.sourceArgs, kLineProbe, c.outputPath),
+                   std::string("/bin/sh|-c|") + kLineProbe + c.expectedTail + "|");
+  }
+}
+
+TEST_F(BuildResourceTest, NullArgumentsCountAsEmpty) {
+  const std::string complaint = Printed(Build("", "", ""));
+  EXPECT_NE(complaint.find("-o"), std::string::npos) << complaint;  // the line is "   -o   "
+  EXPECT_EQ(Printed(Build(nullptr, nullptr, nullptr)), complaint);
+}
+
+TEST_F(BuildResourceTest, LongOutputArrivesInChunksOfAtMost1023Bytes) {
+  const std::optional<std::string> result = Run("head -c 5000 /dev/zero | tr '\\000' a");
+  const std::vector<std::string> chunks = Chunks(result);
+  EXPECT_GE(chunks.size(), 5u);
+  for (const std::string& chunk : chunks) EXPECT_LE(chunk.size(), 1023u);
+  EXPECT_EQ(Printed(result), std::string(5000, 'a'));
+}
+
+TEST_F(BuildResourceTest, ErrorOutputIsMergedInTheOrderWritten) {
+  EXPECT_EQ(Printed(Run("echo one; echo two >&2; echo three")), "one\ntwo\nthree\n");
+}
+
+TEST_F(BuildResourceTest, MissingCompilerGivesTheInterpreterComplaint) {
+  const std::string printed = Printed(Build("a.c", "/nonexistent/cc", "a.exe"));
+  EXPECT_NE(printed.find("/nonexistent/cc"), std::string::npos) << printed;
+  EXPECT_NE(printed.find("not found"), std::string::npos) << printed;
+}
+
+TEST_F(BuildResourceTest, TimersFireWhileTheCompilerRuns) {
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+  timer.start(20);
+  EXPECT_EQ(Printed(Run("sleep 0.4; echo done")), "done\n");
+  EXPECT_GE(ticks, 5);
+}
+
+TEST_F(BuildResourceTest, ResultStaysValidUntilTheNextCallReturns) {
+  const char* first = build_("", "echo first #", "");
+  ASSERT_NE(first, nullptr);
+  const std::string firstCopy = first;
+  std::string seenDuringSecond;
+  QTimer::singleShot(50, [&] { seenDuringSecond = first; });
+  EXPECT_EQ(Printed(Run("sleep 0.3; echo second")), "second\n");
+  EXPECT_EQ(seenDuringSecond, firstCopy);
+}
+
+TEST_F(BuildResourceTest, CallDuringABuildIsRefusedAndLeavesItAlone) {
+  bool nestedCalled = false;
+  const char* nested = "not called";
+  QTimer::singleShot(50, [&] {
+    nestedCalled = true;
+    nested = build_("", "echo nested #", "");
+  });
+  EXPECT_EQ(Printed(Run("sleep 0.3; echo outer")), "outer\n");
+  EXPECT_TRUE(nestedCalled);
+  EXPECT_EQ(nested, nullptr);
+  EXPECT_EQ(Printed(Run("echo after")), "after\n");  // the library is free again
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include "platform/dynamic_library.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace platform;
+
+constexpr char kMathLibrary[] = "libm.so.6";
+
+TEST(DynamicLibrary, BindsAnExportByName) {
+  const HMODULE library = LoadLibraryA(kMathLibrary);
+  ASSERT_NE(library, nullptr);
+  const auto cosine = reinterpret_cast<double (*)(double)>(GetProcAddress(library, "cos"));
+  ASSERT_NE(cosine, nullptr);
+  EXPECT_EQ(cosine(0.0), 1.0);
+  EXPECT_EQ(GetProcAddress(library, "no_such_function"), nullptr);
+  EXPECT_TRUE(FreeLibrary(library));
+}
+
+TEST(DynamicLibrary, OrdinalsBindNothing) {
+  const HMODULE library = LoadLibraryA(kMathLibrary);
+  EXPECT_EQ(GetProcAddress(library, "#1"), nullptr);
+  EXPECT_EQ(GetProcAddress(library, reinterpret_cast<const char*>(1)), nullptr);
+  EXPECT_EQ(GetProcAddress(library, nullptr), nullptr);
+  FreeLibrary(library);
+}
+
+TEST(DynamicLibrary, EachLoadIsUndoneByOneFree) {
+  const HMODULE first = LoadLibraryA(kMathLibrary);
+  const HMODULE second = LoadLibraryA(kMathLibrary);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(second, first);
+  EXPECT_TRUE(FreeLibrary(first));
+  EXPECT_NE(GetProcAddress(first, "cos"), nullptr);
+  EXPECT_TRUE(FreeLibrary(first));
+  EXPECT_FALSE(FreeLibrary(first));
+  EXPECT_EQ(GetProcAddress(first, "cos"), nullptr);
+}
+
+TEST(DynamicLibrary, MissingLibrariesGiveNoHandle) {
+  EXPECT_EQ(LoadLibraryA("/nonexistent/liblinker.so"), nullptr);
+  EXPECT_EQ(LoadLibraryA(""), nullptr);
+  EXPECT_EQ(LoadLibraryA(nullptr), nullptr);
+  EXPECT_EQ(GetProcAddress(nullptr, "cos"), nullptr);
+  EXPECT_FALSE(FreeLibrary(nullptr));
+}
+
+}  // namespace
