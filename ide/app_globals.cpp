@@ -1,0 +1,55 @@
+#include "ide/app_globals.h"
+
+std::unique_ptr<SciEditor> Editor;
+int CompletionAnchorPos = 0;
+std::string CompletionPrefix;
+int IsSaved = 0;
+int OutputPanelVisible = 0;
+std::string BaseDir;
+std::string CurrentFilePath;
+std::string LastBuiltSource;
+SearchTextPair SearchTextUtf8;
+std::string SearchText;
+int SearchFlags = 0;
+int HotKeyIdComment = 0;
+int HotKeyIdCompileRun = 0;
+int HotKeyIdSave = 0;
+int HotKeyIdSearch = 0;
+int HotKeyIdPrevBookmark = 0;
+int HotKeyIdNextBookmark = 0;
+std::vector<PluginMenuEntry> PluginMenuTable;
+std::string CompletionIndex;
+std::vector<platform::HMENU> MenuHandles;
+std::vector<std::string> RecentPaths;
+
+namespace {
+
+// Gives the memory back, which clear() would keep.
+template <class Value>
+void Free(Value& value) {
+  Value().swap(value);
+}
+
+}  // namespace
+
+void InitAppGlobals() {
+  // Constructing the editor makes the editing component available.
+  Editor = std::make_unique<SciEditor>();
+  Free(PluginMenuTable);
+  Free(MenuHandles);
+  Free(RecentPaths);
+}
+
+// The editor's windows may outlive the object here (the program ending itself); its destructor
+// gives them their own procedures back, so no message reaches it afterwards.
+void OnProgramExit() {
+  Editor.reset();
+  for (std::string* text : {&CompletionPrefix, &BaseDir, &CurrentFilePath, &LastBuiltSource, &SearchTextUtf8.Converted,
+                            &SearchTextUtf8.Copy, &SearchText}) {
+    Free(*text);
+  }
+  Free(PluginMenuTable);
+  Free(CompletionIndex);
+  Free(MenuHandles);
+  Free(RecentPaths);
+}

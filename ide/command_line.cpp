@@ -1,0 +1,58 @@
+#include "ide/command_line.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+std::string& Text() {
+  static std::string text;
+  return text;
+}
+
+// Blanks and control characters; bytes of double-byte characters are never below 0x40.
+bool IsSeparator(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte <= 0x20 || byte == 0x7F;
+}
+
+}  // namespace
+
+void SetCommandLineText(std::string text) { Text() = std::move(text); }
+
+const std::string& CommandLineText() { return Text(); }
+
+std::string CommandLineFromArguments(const std::vector<std::string>& arguments) {
+  std::string text;
+  for (const std::string& argument : arguments) {
+    if (!text.empty()) text += ' ';
+    const bool needsQuotes = argument.empty() || std::ranges::any_of(argument, IsSeparator);
+    if (needsQuotes && argument.find('"') == std::string::npos) {
+      text += '"' + argument + '"';
+    } else {
+      text += argument;
+    }
+  }
+  return text;
+}
+
+std::vector<std::string> SplitCommandLine(const std::string& text) {
+  std::vector<std::string> arguments;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    if (IsSeparator(text[pos])) {
+      ++pos;
+    } else if (text[pos] == '"') {
+      const std::size_t close = text.find('"', pos + 1);
+      const std::size_t end = close == std::string::npos ? text.size() : close;
+      arguments.push_back(text.substr(pos + 1, end - pos - 1));
+      pos = end + 1;
+    } else {
+      const auto end = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(pos), text.end(), IsSeparator);
+      const auto endPos = static_cast<std::size_t>(end - text.begin());
+      arguments.push_back(text.substr(pos, endPos - pos));
+      pos = endPos;
+    }
+  }
+  return arguments;
+}

@@ -1,0 +1,113 @@
+#include "ide/main_window.h"
+
+#include "framework/drop_target.h"
+#include "framework/page_control.h"
+#include "framework/program_end.h"
+#include "framework/status_bar.h"
+#include "framework/toolbar.h"
+#include "ide/app_globals.h"
+#include "ide/command_line.h"
+#include "ide/config_ini.h"
+#include "ide/documents.h"
+#include "ide/editor_setup.h"
+#include "ide/hot_keys.h"
+#include "ide/ini_values.h"
+#include "ide/main_menu.h"
+#include "ide/main_window_definition.h"
+#include "ide/plugins.h"
+#include "ide/signed_in_name.h"
+#include "ide/start_window.h"
+#include "ide/text_file.h"
+#include "ide/web_service.h"
+#include "platform/file_system.h"
+#include "platform/ini_file.h"
+
+framework::Form* MainWindow = nullptr;
+
+namespace {
+
+void SendFirstStartPing() {
+  const std::string firstRun = platform::GetPrivateProfileStringA(kSystemSection, kFirstRunKey, "是", ConfigIniPath());
+  if (firstRun != "是" || !IsMachineOnline()) return;
+  SendUsagePing();
+  platform::WritePrivateProfileStringA(kSystemSection, kFirstRunKey, "否", ConfigIniPath());
+}
+
+void ApplyOutputPanelSetting() {
+  OutputPanelVisible = ReadIniInteger(kSystemSection, kOutputPanelKey, "", ConfigIniPath());
+  if (OutputPanelVisible == 1) return;
+  MainWindow->Find<framework::PageControl>(kOutputPanel)->SetVisible(false);
+  MainWindow->Find<framework::Toolbar>(kMainToolbar)->SetButtonChecked(kOutputPanelButton, false);
+}
+
+// A file that cannot be read opens as an empty document under its name.
+void OpenCommandLineFile(const std::string& path) {
+  CurrentFilePath = path;
+  Editor->SetText(ReadTextFile(path));
+  IsSaved = 1;
+  MainWindow->Find<framework::StatusBar>(kMainStatusBar)->SetPartText(kDocumentPathPart, CurrentFilePath);
+}
+
+void OpenCommandLineFileOrStartWindow() {
+  const std::vector<std::string> arguments = SplitCommandLine(CommandLineText());
+  if (arguments.empty()) {
+    LoadStartWindow();
+  } else {
+    OpenCommandLineFile(arguments.front());
+  }
+}
+
+}  // namespace
+
+framework::Form* CreateMainWindow() {
+  framework::Form* window = framework::Form::Create(MainWindowDefinition());
+  if (window == nullptr) return nullptr;
+  window->OnCreated = OnMainWindowCreated;
+  window->OnResized = [](int, int) { OnMainWindowResized(); };
+  window->OnQueryClose = OnMainWindowQueryClose;
+  window->OnDestroying = OnMainWindowDestroy;
+  return window;
+}
+
+void OnMainWindowCreated() {
+  BaseDir = platform::WorkingDirectory();
+  SendFirstStartPing();
+  IsSaved = 0;
+  SetupEditor();
+  // The editor is made after the window's controls; below them, the completion list floats
+  // over it and the status bar stays in view.
+  Editor->SetZOrder(platform::HWND_BOTTOM);
+  ApplyOutputPanelSetting();
+  RegisterHotKeys();
+  LoadPluginMenuEntries();
+  BuildMainMenu();
+  OpenCommandLineFileOrStartWindow();
+  MainWindow->SetCaption(kMainWindowTitle);
+  MainWindow->Find<framework::DropTarget>(kDropTarget)->Register(MainWindow->Handle());
+  ShowSignedInName();
+}
+
+void OnMainWindowResized() {
+  const int width = MainWindow->ClientWidth();
+  const int height = MainWindow->ClientHeight();
+  if (OutputPanelVisible != 1) {
+    Editor->Move(0, 42, width, height - 15);
+    return;
+  }
+  auto* panel = MainWindow->Find<framework::PageControl>(kOutputPanel);
+  Editor->Move(0, 42, width, height - panel->Height() - 70);
+  panel->SetTop(Editor->Height() + 47);
+  panel->SetWidth(Editor->Width() - 4);
+  for (const char* list : {kOutputList, kFindResultsList}) {
+    MainWindow->Find<framework::WidgetUnit>(list)->SetWidth(panel->Width() - 8);
+  }
+}
+
+void OnMainWindowDestroy() {}
+
+int OnMainWindowQueryClose() {
+  if (IsSaved != 0) return 1;
+  if (!NewDocument()) return 0;
+  framework::EndProgram(0);
+  return 0;
+}

@@ -1,0 +1,7 @@
+// Data files read as the IDE's texts.
+#pragma once
+
+#include <string>
+
+// The whole file up to its first NUL byte; the empty text when it is missing or unreadable.
+std::string ReadTextFile(const std::string& path);
