@@ -1,0 +1,88 @@
+// Runs the real program start in-process and headless, inside a temporary base directory that
+// a test fills with data files; ProgramDir is a folder of its own below it, so a test can tell
+// which base each file is read from. Every dialog is answered, and the end of the process is
+// replaced by a record of its exit code.
+#pragma once
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../platform/temp_dir_fixture.h"
+#include "framework/dialog_seam.h"
+#include "framework/form.h"
+#include "framework/message_loop.h"
+#include "framework/program_end.h"
+#include "ide/app_globals.h"
+#include "ide/command_line.h"
+#include "ide/main_window.h"
+#include "ide/program_dir.h"
+#include "ide/program_start.h"
+#include "platform/file_system.h"
+
+class ProgramTest : public TempDirTest {
+ protected:
+  void SetUp() override {
+    TempDirTest::SetUp();
+    savedWorkingDir_ = platform::WorkingDirectory();
+    ASSERT_EQ(chdir(Dir().c_str()), 0);
+    ASSERT_EQ(mkdir(ProgramPath("").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(PathOf("Syntax").c_str(), 0755), 0);
+    OverrideProgramDir(ProgramPath(""));
+    framework::SetDialogAnswerer([this](const framework::DialogRequest& request) {
+      dialogs_.push_back(request);
+      return framework::DialogReply{};
+    });
+    framework::SetProcessEnder([this](int code) {
+      endCodes_.push_back(code);
+      editorLeftAtEnd_ = Editor != nullptr;
+    });
+  }
+
+  void TearDown() override {
+    const std::vector<framework::Form*> open = framework::LiveWindows();
+    for (framework::Form* form : open) form->Destroy();
+    OnProgramExit();
+    framework::SetExitRoutine(nullptr);
+    framework::SetProcessEnder(nullptr);
+    framework::SetDialogAnswerer(nullptr);
+    SetCommandLineText("");
+    OverrideProgramDir(std::nullopt);
+    ASSERT_EQ(chdir(savedWorkingDir_.c_str()), 0);
+    TempDirTest::TearDown();
+  }
+
+  // A file below the base directory (the working directory) or below ProgramDir.
+  void WriteBaseFile(const std::string& name, const std::string& bytes) {
+    ASSERT_TRUE(platform::WriteWholeFile(PathOf(name), bytes)) << name;
+  }
+  void WriteProgramFile(const std::string& name, const std::string& bytes) {
+    ASSERT_TRUE(platform::WriteWholeFile(ProgramPath(name), bytes)) << name;
+  }
+  std::string ProgramPath(const std::string& name) const { return PathOf("program/" + name); }
+
+  // Runs ProgramStart; once its message loop runs, calls whileRunning and then destroys the
+  // main window unless the test has done so. Returns ProgramStart's result after the exit
+  // clean-up of the normal end.
+  int RunProgram(const std::function<void()>& whileRunning) {
+    QTimer::singleShot(0, [&] {
+      whileRunning();
+      if (MainWindow != nullptr && !MainWindow->IsDestroyed()) MainWindow->Destroy();
+    });
+    return framework::RunProgram(ProgramStart);
+  }
+
+  std::string EditorText() const { return Editor->GetTextRange(0, Editor->GetLength()); }
+
+  std::vector<framework::DialogRequest> dialogs_;
+  std::vector<int> endCodes_;
+  bool editorLeftAtEnd_ = false;
+
+ private:
+  std::string savedWorkingDir_;
+};
