@@ -144,6 +144,13 @@ constexpr UINT MF_BYPOSITION = 0x0400;
 constexpr UINT MF_SEPARATOR = 0x0800;
 constexpr UINT TPM_RETURNCMD = 0x0100;
 
+// RegisterHotKey modifiers; a WM_HOTKEY lParam carries them in its low word.
+constexpr UINT MOD_ALT = 0x0001;
+constexpr UINT MOD_CONTROL = 0x0002;
+constexpr UINT MOD_SHIFT = 0x0004;
+constexpr UINT MOD_WIN = 0x0008;
+constexpr UINT MOD_NOREPEAT = 0x4000;
+
 // Virtual-key codes.
 constexpr int VK_BACK = 0x08;
 constexpr int VK_TAB = 0x09;
