@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include "framework/item_view_rows.h"
 #include "platform/code_page.h"
 
 namespace framework {
@@ -30,27 +31,16 @@ std::string ListBox::RowText(int row) const {
   return item == nullptr ? std::string() : platform::QStringToAnsi(item->text());
 }
 
-int ListBox::SelectedRow() const {
-  const QList<QListWidgetItem*> selected = List()->selectedItems();
-  return selected.isEmpty() ? -1 : List()->row(selected.first());
-}
+int ListBox::SelectedRow() const { return SelectedRowOf(List()); }
 
-void ListBox::SelectRow(int row) {
-  QListWidgetItem* item = List()->item(row);
-  if (item == nullptr) {
-    List()->clearSelection();
-    return;
-  }
-  List()->setCurrentItem(item);
-  List()->scrollToItem(item);
-}
+void ListBox::SelectRow(int row) { SelectRowOf(List(), row); }
 
 // Watches the viewport, which has seen the press before the double click, so the row under
 // the mouse is already the selected one when the handler reads it.
 bool ListBox::eventFilter(QObject*, QEvent* event) {
   if (event->type() != QEvent::MouseButtonDblClick) return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);
-  const int row = List()->indexAt(mouse->position().toPoint()).row();
+  const int row = RowUnderMouse(List(), mouse);
   if (mouse->button() == Qt::LeftButton && row >= 0 && OnDoubleClick) OnDoubleClick(row);
   return false;
 }
