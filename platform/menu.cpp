@@ -81,12 +81,7 @@ BOOL DestroyMenu(HMENU menu) { return DropMenu(menu) ? TRUE : FALSE; }
 BOOL IsMenu(HMENU menu) { return FindMenu(menu) != nullptr ? TRUE : FALSE; }
 
 BOOL AppendMenuA(HMENU menu, UINT flags, std::uintptr_t idOrPopup, const char* text) {
-  MenuModel* model = FindMenu(menu);
-  if (model == nullptr) return FALSE;
-  std::optional<MenuItem> item = NewItem(menu, flags, idOrPopup, text);
-  if (!item) return FALSE;
-  model->items.push_back(std::move(*item));
-  return TRUE;
+  return InsertMenuA(menu, kNoItem, flags | MF_BYPOSITION, idOrPopup, text);
 }
 
 BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, std::uintptr_t idOrPopup, const char* text) {
