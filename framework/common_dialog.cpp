@@ -1,0 +1,35 @@
+#include "framework/common_dialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "framework/dialog_seam.h"
+#include "framework/form.h"
+#include "platform/code_page.h"
+
+namespace framework {
+
+CommonDialog::CommonDialog(const ControlDefinition& definition, const Form& window)
+    : Unit(definition.name),
+      window_(window),
+      title_(definition.caption),
+      filter_(definition.fileDialog.filter),
+      defaultExtension_(definition.fileDialog.defaultExtension) {}
+
+bool CommonDialog::Show() {
+  DialogRequest request;
+  request.kind = kind_ == Save ? DialogKind::SaveFile : DialogKind::OpenFile;
+  request.caption = title_;
+  request.filter = filter_;
+  request.folder = initialFolder_;
+  request.fileName = fileName_;
+  request.defaultExtension = defaultExtension_;
+  request.owner = window_.Frame();
+  const std::optional<std::string> path = AskUser(request).path;
+  if (!path || path->empty()) return false;
+  fileName_ = *path;
+  QDir::setCurrent(QFileInfo(platform::AnsiToQString(fileName_)).absolutePath());
+  return true;
+}
+
+}  // namespace framework

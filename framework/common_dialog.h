@@ -1,0 +1,49 @@
+// Common dialog: the open and save file dialogs with their settings. Not shown on the window.
+#pragma once
+
+#include <string>
+
+#include "framework/unit.h"
+#include "framework/window_definition.h"
+
+namespace framework {
+
+class Form;
+
+class CommonDialog : public Unit {
+ public:
+  enum Kind { Open = 0, Save = 1 };
+
+  CommonDialog(const ControlDefinition& definition, const Form& window);
+
+  Kind DialogKind() const { return kind_; }
+  void SetDialogKind(Kind kind) { kind_ = kind; }
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title) { title_ = title; }
+  const std::string& Filter() const { return filter_; }
+  void SetFilter(const std::string& filter) { filter_ = filter; }
+  const std::string& DefaultExtension() const { return defaultExtension_; }
+  // The folder shown first; empty for the current directory.
+  const std::string& InitialFolder() const { return initialFolder_; }
+  void SetInitialFolder(const std::string& folder) { initialFolder_ = folder; }
+  // The name shown first, and after a choice the full path chosen.
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& fileName) { fileName_ = fileName; }
+
+  // Shows the dialog of the current kind, owned by the unit's window. On a choice FileName
+  // becomes the chosen path and the process's current directory moves to its folder, as the
+  // system dialog does when it is not asked to keep it; a cancelled dialog changes nothing.
+  // Returns whether a file was chosen.
+  bool Show();
+
+ private:
+  const Form& window_;
+  Kind kind_ = Open;
+  std::string title_;
+  std::string filter_;
+  std::string defaultExtension_;
+  std::string initialFolder_;
+  std::string fileName_;
+};
+
+}  // namespace framework

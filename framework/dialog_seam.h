@@ -1,0 +1,46 @@
+// Every message box and common dialog of the program goes through this one seam. By default
+// it shows the real Qt dialog, modal to the program's windows; a test installs an answerer
+// that sees each request and returns the answer, so nothing ever waits for a person.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/win_types.h"
+
+class QWidget;
+
+namespace framework {
+
+enum class DialogKind { MessageBox, OpenFile, SaveFile };
+
+struct DialogRequest {
+  DialogKind kind = DialogKind::MessageBox;
+  std::string text;          // message boxes: the message
+  std::string caption;       // message boxes: the caption; file dialogs: the title
+  platform::UINT style = 0;  // message boxes: MB_* buttons and icon
+  // File dialogs.
+  std::string filter;            // "label|pattern|label|pattern"
+  std::string folder;            // the folder shown first; empty for the current one
+  std::string fileName;          // the name shown first
+  std::string defaultExtension;  // without the dot
+  QWidget* owner = nullptr;      // the owner window's frame; null for none
+};
+
+struct DialogReply {
+  int button = 0;                   // message boxes: IDOK, IDCANCEL, IDYES or IDNO
+  std::optional<std::string> path;  // file dialogs: the chosen path; nothing when cancelled
+};
+
+DialogReply AskUser(const DialogRequest& request);
+
+using DialogAnswerer = std::function<DialogReply(const DialogRequest& request)>;
+// While set, AskUser shows nothing and returns what the answerer returns. An empty function
+// brings the real dialogs back.
+void SetDialogAnswerer(DialogAnswerer answerer);
+
+// The real dialogs, as AskUser shows them when no answerer is set.
+DialogReply ShowSystemDialog(const DialogRequest& request);
+
+}  // namespace framework

@@ -1,0 +1,160 @@
+#include "framework/form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLayout>
+#include <QMainWindow>
+#include <set>
+
+#include "framework/message_loop.h"
+#include "framework/status_bar.h"
+#include "framework/toolbar.h"
+#include "framework/unit_factory.h"
+#include "platform/code_page.h"
+#include "platform/window.h"
+
+namespace framework {
+
+namespace {
+
+// Deliberately never destroyed: destructors run at exit would delete frames after Qt itself
+// has been taken down.
+std::vector<std::unique_ptr<Form>>& AllForms() {
+  static auto* const forms = new std::vector<std::unique_ptr<Form>>;
+  return *forms;
+}
+
+}  // namespace
+
+Form* Form::Create(const WindowDefinition& definition) {
+  std::unique_ptr<Form> form(new Form(definition));
+  if (!form->AddControls(definition.controls)) return nullptr;
+  AddLiveWindow(form.get());
+  AllForms().push_back(std::move(form));
+  return AllForms().back().get();
+}
+
+Form::Form(const WindowDefinition& definition) : name_(definition.name), client_(new QWidget) {
+  auto* frame = new QMainWindow;
+  frame->setCentralWidget(client_);
+  frame_ = frame;
+  client_->resize(definition.geometry.width, definition.geometry.height);
+  const Geometry& geometry = definition.geometry;
+  frame_->move(geometry.left, geometry.top);
+  frame_->resize(geometry.width, geometry.height);
+  if (!definition.resizable) {
+    // The client keeps its size; the frame grows around it, by a menu bar too.
+    client_->setFixedSize(geometry.width, geometry.height);
+    frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  }
+  SetCaption(definition.caption);
+  frame_->installEventFilter(this);
+  client_->installEventFilter(this);
+}
+
+Form::~Form() { delete frame_.data(); }
+
+bool Form::AddControls(const std::vector<ControlDefinition>& controls) {
+  std::set<std::string> names;
+  for (const ControlDefinition& control : controls) {
+    QWidget* parent = ParentFor(control);
+    if (parent == nullptr || !names.insert(control.name).second) return false;
+    units_.push_back(BuildUnit(control, parent, *this));
+  }
+  DockBars();
+  return true;
+}
+
+QWidget* Form::ParentFor(const ControlDefinition& control) const {
+  if (control.parent.empty()) return client_;
+  const auto* container = dynamic_cast<const WidgetUnit*>(FindUnit(control.parent));
+  return container == nullptr ? nullptr : container->ChildArea(control.page);
+}
+
+Unit* Form::FindUnit(const std::string& name) const {
+  for (const auto& unit : units_) {
+    if (unit->Name() == name) return unit.get();
+  }
+  return nullptr;
+}
+
+platform::HWND Form::Handle() const { return platform::WindowFromWidget(client_); }
+
+QWidget* Form::Frame() const { return frame_.data(); }
+
+int Form::ClientWidth() const { return client_->width(); }
+
+int Form::ClientHeight() const { return client_->height(); }
+
+std::string Form::Caption() const { return platform::QStringToAnsi(frame_->windowTitle()); }
+
+void Form::SetCaption(const std::string& caption) { frame_->setWindowTitle(platform::AnsiToQString(caption)); }
+
+// The toolbar keeps to the top and the status bar to the bottom, each across the whole width.
+void Form::DockBars() {
+  const int width = ClientWidth();
+  for (const auto& unit : units_) {
+    if (auto* toolbar = dynamic_cast<Toolbar*>(unit.get())) {
+      toolbar->SetGeometry({0, 0, width, toolbar->Height()});
+    } else if (auto* statusBar = dynamic_cast<StatusBar*>(unit.get())) {
+      statusBar->SetGeometry({0, ClientHeight() - statusBar->Height(), width, statusBar->Height()});
+    }
+  }
+}
+
+void Form::Open(const Form* owner) {
+  owner_ = owner;
+  if (owner != nullptr) frame_->setParent(owner->Frame(), Qt::Window);
+  if (OnCreated) OnCreated();
+  if (!destroyed_) frame_->show();
+}
+
+void Form::Load(const Form* owner) { Open(owner); }
+
+int Form::LoadModal(const Form* owner) {
+  frame_->setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  endModal_ = [&loop] { loop.quit(); };
+  Open(owner);
+  if (!destroyed_) loop.exec();
+  endModal_ = nullptr;
+  return result_;
+}
+
+bool Form::Close(int result) {
+  if (destroyed_) return true;
+  if (OnQueryClose && OnQueryClose() != 1) return false;
+  result_ = result;
+  Destroy();
+  return true;
+}
+
+void Form::Destroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  const std::vector<Form*> windows = LiveWindows();
+  for (Form* window : windows) {
+    if (window->owner_ == this) window->Destroy();
+  }
+  if (OnDestroying) OnDestroying();
+  frame_->hide();
+  frame_->deleteLater();
+  if (endModal_) endModal_();
+  RemoveLiveWindow(this);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == frame_.data() && event->type() == QEvent::Close) {
+    // The form decides whether it closes; Qt's own close would only hide the frame.
+    event->ignore();
+    if (!destroyed_) Close();
+    return true;
+  }
+  if (watched == client_ && event->type() == QEvent::Resize) {
+    DockBars();
+    if (OnResized) OnResized(ClientWidth(), ClientHeight());
+  }
+  return false;
+}
+
+}  // namespace framework

@@ -1,0 +1,95 @@
+#include "framework/list_view.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "platform/code_page.h"
+
+namespace framework {
+
+ListView::ListView(const ControlDefinition& definition, QWidget* parent)
+    : WidgetUnit(definition.name, new QTreeWidget(parent)), images_(definition.images) {
+  QTreeWidget* tree = Tree();
+  tree->setRootIsDecorated(false);
+  tree->setUniformRowHeights(true);
+  tree->setSelectionMode(QAbstractItemView::SingleSelection);
+  tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tree->setIconSize(images_.PictureSize());
+  tree->header()->setStretchLastSection(false);
+  tree->header()->setSectionsMovable(false);
+  tree->header()->setMinimumSectionSize(0);
+  QStringList captions;
+  for (const ListViewColumnDefinition& column : definition.columns) captions << platform::AnsiToQString(column.caption);
+  tree->setColumnCount(static_cast<int>(definition.columns.size()));
+  tree->setHeaderLabels(captions);
+  for (int i = 0; i < ColumnCount(); ++i) SetColumnWidth(i, definition.columns[static_cast<std::size_t>(i)].width);
+  tree->viewport()->installEventFilter(this);
+}
+
+QTreeWidget* ListView::Tree() const { return static_cast<QTreeWidget*>(Widget()); }
+
+int ListView::ColumnCount() const { return Tree()->columnCount(); }
+
+void ListView::SetColumnWidth(int column, int width) { Tree()->setColumnWidth(column, width); }
+
+int ListView::ColumnWidth(int column) const { return Tree()->columnWidth(column); }
+
+int ListView::AddRow(const std::vector<std::string>& cells, int image) {
+  auto* item = new QTreeWidgetItem(Tree());
+  const int columns = std::min(ColumnCount(), static_cast<int>(cells.size()));
+  for (int i = 0; i < columns; ++i) item->setText(i, platform::AnsiToQString(cells[static_cast<std::size_t>(i)]));
+  item->setIcon(0, images_.Icon(image));
+  return RowCount() - 1;
+}
+
+void ListView::SetCell(int row, int column, const std::string& text) {
+  if (QTreeWidgetItem* item = Tree()->topLevelItem(row); item != nullptr && column >= 0 && column < ColumnCount()) {
+    item->setText(column, platform::AnsiToQString(text));
+  }
+}
+
+std::string ListView::Cell(int row, int column) const {
+  const QTreeWidgetItem* item = Tree()->topLevelItem(row);
+  if (item == nullptr || column < 0 || column >= ColumnCount()) return std::string();
+  return platform::QStringToAnsi(item->text(column));
+}
+
+int ListView::RowCount() const { return Tree()->topLevelItemCount(); }
+
+void ListView::Clear() { Tree()->clear(); }
+
+int ListView::SelectedRow() const {
+  const QList<QTreeWidgetItem*> selected = Tree()->selectedItems();
+  return selected.isEmpty() ? -1 : Tree()->indexOfTopLevelItem(selected.first());
+}
+
+void ListView::SelectRow(int row) {
+  QTreeWidgetItem* item = Tree()->topLevelItem(row);
+  if (item == nullptr) {
+    Tree()->clearSelection();
+    return;
+  }
+  Tree()->setCurrentItem(item);
+  Tree()->scrollToItem(item);
+}
+
+// Watches the viewport after the view has seen the press, so the row under the mouse is
+// already the selected one when a handler reads it.
+bool ListView::eventFilter(QObject*, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const int row = Tree()->indexAt(mouse->position().toPoint()).row();
+  if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
+    if (OnDoubleClick) OnDoubleClick(row);
+  } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+    if (OnClick) OnClick(row);
+  } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::RightButton) {
+    if (OnRightClick) OnRightClick(row);
+  }
+  return false;
+}
+
+}  // namespace framework

@@ -1,0 +1,50 @@
+// List view in report form: captioned columns and rows of text cells, the first cell with a
+// picture of the list's image list. Rows and columns count from 0; -1 is "no row".
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/image_list.h"
+#include "framework/unit.h"
+#include "framework/window_definition.h"
+
+class QTreeWidget;
+
+namespace framework {
+
+class ListView : public WidgetUnit, private QObject {
+ public:
+  ListView(const ControlDefinition& definition, QWidget* parent);
+
+  int ColumnCount() const;
+  void SetColumnWidth(int column, int width);
+  int ColumnWidth(int column) const;
+
+  // Appends a row; cells beyond the columns are dropped. Returns the new row's index.
+  int AddRow(const std::vector<std::string>& cells, int image = -1);
+  void SetCell(int row, int column, const std::string& text);
+  // The empty text for a cell that does not exist.
+  std::string Cell(int row, int column) const;
+  int RowCount() const;
+  void Clear();
+
+  int SelectedRow() const;
+  // Makes the row current and scrolls it into view; -1 or a row out of range selects none.
+  void SelectRow(int row);
+
+  // The row under the mouse, -1 when the click was beside every row.
+  std::function<void(int row)> OnClick;
+  std::function<void(int row)> OnRightClick;
+  std::function<void(int row)> OnDoubleClick;
+
+ private:
+  QTreeWidget* Tree() const;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  ImageList images_;
+};
+
+}  // namespace framework

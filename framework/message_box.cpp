@@ -1,0 +1,20 @@
+#include "framework/message_box.h"
+
+#include "framework/dialog_seam.h"
+#include "framework/form.h"
+
+namespace framework {
+
+const char* const kDefaultMessageCaption = "信息：";
+
+int MessageBox(const std::string& text, const std::string& caption, platform::UINT style, const Form* owner) {
+  DialogRequest request;
+  request.kind = DialogKind::MessageBox;
+  request.text = text;
+  request.caption = caption.empty() ? kDefaultMessageCaption : caption;
+  request.style = style;
+  request.owner = owner == nullptr ? nullptr : owner->Frame();
+  return AskUser(request).button;
+}
+
+}  // namespace framework

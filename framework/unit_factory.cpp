@@ -1,0 +1,41 @@
+#include "framework/unit_factory.h"
+
+#include "framework/common_dialog.h"
+#include "framework/drop_target.h"
+#include "framework/label.h"
+#include "framework/list_view.h"
+#include "framework/page_control.h"
+#include "framework/status_bar.h"
+#include "framework/toolbar.h"
+
+namespace framework {
+
+std::unique_ptr<Unit> BuildUnit(const ControlDefinition& definition, QWidget* parent, const Form& window) {
+  std::unique_ptr<WidgetUnit> shown;
+  switch (definition.kind) {
+    case ControlKind::CommonDialog:
+      return std::make_unique<CommonDialog>(definition, window);
+    case ControlKind::DropTarget:
+      return std::make_unique<DropTarget>(definition);
+    case ControlKind::Toolbar:
+      shown = std::make_unique<Toolbar>(definition, parent);
+      break;
+    case ControlKind::StatusBar:
+      shown = std::make_unique<StatusBar>(definition, parent);
+      break;
+    case ControlKind::PageControl:
+      shown = std::make_unique<PageControl>(definition, parent);
+      break;
+    case ControlKind::ListView:
+      shown = std::make_unique<ListView>(definition, parent);
+      break;
+    case ControlKind::Label:
+      shown = std::make_unique<Label>(definition, parent);
+      break;
+  }
+  shown->SetGeometry(definition.geometry);
+  shown->SetVisible(definition.visible);
+  return shown;
+}
+
+}  // namespace framework

@@ -1,0 +1,191 @@
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "framework/label.h"
+#include "framework/list_view.h"
+#include "framework/page_control.h"
+#include "framework/status_bar.h"
+#include "framework/toolbar.h"
+#include "framework_fixture.h"
+
+namespace {
+
+void ClickButton(framework::Toolbar& toolbar, int index) {
+  auto* bar = static_cast<QToolBar*>(toolbar.Widget());
+  QTest::mouseClick(bar->widgetForAction(bar->actions().at(index)), Qt::LeftButton);
+}
+
+class ToolbarTest : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    toolbar_ = LoadSample()->Find<framework::Toolbar>("Tools");
+    toolbar_->OnButtonClick = [this](int index) { clicks_.push_back(index); };
+  }
+
+  framework::Toolbar* toolbar_ = nullptr;
+  std::vector<int> clicks_;
+};
+
+TEST_F(ToolbarTest, ClickIndexCountsSeparators) {
+  ClickButton(*toolbar_, 0);
+  ClickButton(*toolbar_, 3);
+  EXPECT_EQ(clicks_, (std::vector<int>{0, 3}));
+}
+
+TEST_F(ToolbarTest, CheckedStateChangesOnlyWhenSet) {
+  EXPECT_TRUE(toolbar_->IsButtonChecked(2));
+  ClickButton(*toolbar_, 2);
+  EXPECT_TRUE(toolbar_->IsButtonChecked(2));
+  toolbar_->SetButtonChecked(2, false);
+  EXPECT_FALSE(toolbar_->IsButtonChecked(2));
+  ClickButton(*toolbar_, 2);
+  EXPECT_FALSE(toolbar_->IsButtonChecked(2));
+  EXPECT_EQ(clicks_, (std::vector<int>{2, 2}));
+}
+
+TEST_F(ToolbarTest, DisabledButtonReportsNoClick) {
+  toolbar_->SetButtonDisabled(3, true);
+  EXPECT_TRUE(toolbar_->IsButtonDisabled(3));
+  ClickButton(*toolbar_, 3);
+  toolbar_->SetButtonDisabled(3, false);
+  ClickButton(*toolbar_, 3);
+  EXPECT_EQ(clicks_, (std::vector<int>{3}));
+}
+
+TEST_F(ToolbarTest, InsertAndDeleteShiftTheIndexes) {
+  ASSERT_TRUE(toolbar_->DeleteButton(0));
+  EXPECT_EQ(toolbar_->ButtonToolTip(2), "three");
+  ASSERT_TRUE(toolbar_->InsertButton(0, framework::ToolbarButtonDefinition::Button(12, "Welcome")));
+  EXPECT_EQ(toolbar_->ButtonCount(), 4);
+  EXPECT_EQ(toolbar_->ButtonToolTip(0), "Welcome");
+  EXPECT_EQ(toolbar_->ButtonToolTip(3), "three");
+  EXPECT_TRUE(toolbar_->InsertButton(4, framework::ToolbarButtonDefinition::Separator()));
+  EXPECT_FALSE(toolbar_->InsertButton(6, framework::ToolbarButtonDefinition::Separator()));
+  EXPECT_FALSE(toolbar_->DeleteButton(5));
+  ClickButton(*toolbar_, 0);
+  ClickButton(*toolbar_, 3);
+  EXPECT_EQ(clicks_, (std::vector<int>{0, 3}));
+}
+
+TEST_F(FrameworkTest, StatusBarPartsCountFromZero) {
+  auto* status = LoadSample()->Find<framework::StatusBar>("Status");
+  EXPECT_EQ(status->PartCount(), 3);
+  EXPECT_EQ(status->PartText(0), "行");
+  EXPECT_TRUE(status->SetPartText(2, "暂未保存"));
+  EXPECT_EQ(status->PartText(2), "暂未保存");
+  EXPECT_TRUE(status->SetPartText(1, "<b>12</b>"));  // shown as it stands
+  EXPECT_EQ(status->PartText(1), "<b>12</b>");
+  EXPECT_FALSE(status->SetPartText(3, "x"));
+  EXPECT_EQ(status->PartText(-1), "");
+}
+
+TEST_F(FrameworkTest, PageControlShowsHidesAndMoves) {
+  framework::Form* form = LoadSample();
+  auto* panel = form->Find<framework::PageControl>("Panel");
+  auto* output = form->Find<framework::ListView>("Output");
+  EXPECT_EQ(panel->PageCount(), 2);
+  EXPECT_EQ(panel->PageCaption(1), "搜索表");
+  EXPECT_EQ(panel->CurrentPage(), 0);
+  EXPECT_FALSE(output->Widget()->isVisible());  // on the page behind
+  panel->SetCurrentPage(1);
+  EXPECT_TRUE(output->Widget()->isVisible());
+  panel->SetCurrentPage(7);
+  EXPECT_EQ(panel->CurrentPage(), 1);
+
+  panel->SetVisible(false);
+  EXPECT_FALSE(panel->Visible());
+  EXPECT_FALSE(output->Widget()->isVisible());
+  panel->SetVisible(true);
+  EXPECT_TRUE(output->Widget()->isVisible());
+
+  panel->SetTop(100);
+  panel->SetWidth(300);
+  EXPECT_EQ((std::vector<int>{panel->Left(), panel->Top(), panel->Width(), panel->Height()}),
+            (std::vector<int>{1, 100, 300, 120}));
+}
+
+TEST_F(FrameworkTest, LabelFeedbackReachesItsHandler) {
+  auto* label = LoadSample()->Find<framework::Label>("HotKeys");
+  EXPECT_EQ(label->RaiseFeedback(33001), 0);  // no handler yet
+  std::vector<int> values;
+  label->OnFeedback = [&](int value) {
+    values.push_back(value);
+    return 1;
+  };
+  EXPECT_EQ(label->RaiseFeedback(33004), 1);
+  EXPECT_EQ(values, (std::vector<int>{33004}));
+  EXPECT_EQ(label->Caption(), "hot");
+}
+
+class ListViewTest : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    framework::Form* form = LoadSample();
+    form->Find<framework::PageControl>("Panel")->SetCurrentPage(1);
+    list_ = form->Find<framework::ListView>("Output");
+    list_->AddRow({"9:5:7", "错误", "12"}, 0);
+    list_->AddRow({"9:5:8"});
+    list_->AddRow({"9:5:9", "b", "c", "beyond the columns"});
+  }
+
+  QPoint RowCentre(int row) const {
+    auto* tree = static_cast<QTreeWidget*>(list_->Widget());
+    return tree->visualItemRect(tree->topLevelItem(row)).center();
+  }
+  QWidget* Viewport() const { return static_cast<QTreeWidget*>(list_->Widget())->viewport(); }
+
+  framework::ListView* list_ = nullptr;
+};
+
+TEST_F(ListViewTest, RowsHoldTheirCells) {
+  EXPECT_EQ(list_->RowCount(), 3);
+  EXPECT_EQ(list_->Cell(0, 1), "错误");
+  EXPECT_EQ(list_->Cell(1, 2), "");
+  EXPECT_EQ(list_->Cell(3, 0), "");
+  EXPECT_EQ(list_->Cell(0, 3), "");
+  list_->SetCell(1, 2, "34");
+  EXPECT_EQ(list_->Cell(1, 2), "34");
+  EXPECT_EQ(list_->ColumnWidth(2), 0);
+  EXPECT_EQ(list_->SelectedRow(), -1);
+  list_->SelectRow(2);
+  EXPECT_EQ(list_->SelectedRow(), 2);
+  list_->SelectRow(-1);
+  EXPECT_EQ(list_->SelectedRow(), -1);
+  list_->Clear();
+  EXPECT_EQ(list_->RowCount(), 0);
+}
+
+TEST_F(ListViewTest, MouseEventsCarryTheRowAlreadySelected) {
+  std::vector<std::pair<std::string, int>> events;
+  auto record = [&](const char* kind) {
+    return [&events, kind, this](int row) {
+      events.emplace_back(kind, row);
+      EXPECT_EQ(list_->SelectedRow(), row);
+    };
+  };
+  list_->OnClick = record("click");
+  list_->OnRightClick = record("right");
+  list_->OnDoubleClick = record("double");
+
+  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, RowCentre(1));
+  QTest::mouseClick(Viewport(), Qt::RightButton, {}, RowCentre(2));
+  // A real double click begins with a click, which selects the row.
+  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, RowCentre(0));
+  QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, RowCentre(0));
+  ASSERT_GE(events.size(), 3u);
+  EXPECT_EQ(events[0], std::make_pair(std::string("click"), 1));
+  EXPECT_EQ(events[1], std::make_pair(std::string("right"), 2));
+  EXPECT_EQ(std::count(events.begin(), events.end(), std::make_pair(std::string("double"), 0)), 1);
+
+  events.clear();
+  list_->Clear();
+  list_->OnClick = [&](int row) { events.emplace_back("click", row); };
+  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(events, (std::vector<std::pair<std::string, int>>{{"click", -1}}));
+}
+
+}  // namespace
