@@ -7,10 +7,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
-#include <algorithm>
 #include <utility>
 #include <vector>
 
+#include "../platform/recording_subclass.h"
 #include "../platform/temp_dir_fixture.h"
 #include "platform/bitmap_registry.h"
 #include "platform/menu.h"
@@ -25,23 +25,15 @@ using namespace platform;
 std::uintptr_t AsItem(HMENU menu) { return reinterpret_cast<std::uintptr_t>(menu); }
 
 std::vector<std::pair<int, int>> calls;  // what reached the command callback
-std::vector<UINT> passedOn;              // what reached the window's earlier procedure
 
 void RecordCall(int kind, int value) { calls.emplace_back(kind, value); }
-
-LRESULT EarlierProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  passedOn.push_back(message);
-  return DefWindowProcA(window, message, wParam, lParam);
-}
 
 class WindowMenuTest : public TempDirTest {
  protected:
   void SetUp() override {
     TempDirTest::SetUp();
     calls.clear();
-    passedOn.clear();
     top.resize(300, 200);
-    SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&EarlierProcedure));
   }
   void TearDown() override {
     SetPopupMenuAnswer({});
@@ -59,14 +51,17 @@ class WindowMenuTest : public TempDirTest {
     menu.AppendItem(file, "保存(&S)\tF3", 0, 3);
     return file;
   }
-  int Count(UINT message) const { return static_cast<int>(std::count(passedOn.begin(), passedOn.end(), message)); }
+  // How often the message reached the window's earlier procedure.
+  int Count(UINT message) const { return static_cast<int>(earlier.Received(message).size()); }
 
   QWidget top;
   HWND window = WindowFromWidget(&top);
+  test::RecordingSubclass earlier{window};
   WindowMenu menu;
 };
 
 TEST_F(WindowMenuTest, AttachReusesTheWindowsMenuOnlyWhenAskedAndItHasOne) {
+  const std::intptr_t earlierProcedure = GetWindowLongA(window, GWL_WNDPROC);
   const HMENU fresh = CreateMenu();
   struct Case {
     bool hasMenu;
@@ -83,7 +78,7 @@ TEST_F(WindowMenuTest, AttachReusesTheWindowsMenuOnlyWhenAskedAndItHasOne) {
     EXPECT_EQ(menu.GetWindowMenu(window), MenuBarHandle);
   }
   EXPECT_EQ(MenuCommandCallback, nullptr);
-  EXPECT_EQ(MenuPrevWindowProc, &EarlierProcedure);
+  EXPECT_EQ(reinterpret_cast<std::intptr_t>(MenuPrevWindowProc), earlierProcedure);
 }
 
 TEST_F(WindowMenuTest, CommandsFromTheBarAPopupAndAChildReachTheCallbackWhole) {
@@ -122,14 +117,17 @@ TEST_F(WindowMenuTest, APopupIsAnnouncedBeforeItShows) {
 TEST_F(WindowMenuTest, WithoutACallbackMessagesGoStraightOn) {
   AttachWithFileMenu();
   EXPECT_FALSE(menu.SetCommandCallback(nullptr));
-  passedOn.clear();
   SendMessageA(window, WM_COMMAND, 3, 0);
   SendMessageA(window, WM_INITMENUPOPUP, 7, 0);
   EXPECT_TRUE(calls.empty());
-  EXPECT_EQ(passedOn, (std::vector<UINT>{WM_COMMAND, WM_INITMENUPOPUP}));
+  ASSERT_EQ(earlier.Received(WM_COMMAND).size(), 1u);
+  EXPECT_EQ(earlier.Received(WM_COMMAND)[0].wParam, 3u);
+  ASSERT_EQ(earlier.Received(WM_INITMENUPOPUP).size(), 1u);
+  EXPECT_EQ(earlier.Received(WM_INITMENUPOPUP)[0].wParam, 7u);
 }
 
 TEST_F(WindowMenuTest, AttachingAgainSubclassesOnceAndASecondWindowTakesOver) {
+  const std::intptr_t earlierProcedure = GetWindowLongA(window, GWL_WNDPROC);
   AttachWithFileMenu();
   ASSERT_TRUE(menu.AttachToWindow(window, true));
   menu.SetCommandCallback(&RecordCall);
@@ -141,7 +139,7 @@ TEST_F(WindowMenuTest, AttachingAgainSubclassesOnceAndASecondWindowTakesOver) {
   const HWND second = WindowFromWidget(&other);
   WindowMenu otherMenu;
   ASSERT_TRUE(otherMenu.AttachToWindow(second, false));
-  EXPECT_EQ(GetWindowLongA(window, GWL_WNDPROC), reinterpret_cast<std::intptr_t>(&EarlierProcedure));
+  EXPECT_EQ(GetWindowLongA(window, GWL_WNDPROC), earlierProcedure);
   SendMessageA(window, WM_COMMAND, 3, 0);
   EXPECT_EQ(Count(WM_COMMAND), 2);
 }
@@ -221,23 +219,23 @@ TEST_F(WindowMenuTest, AFailedResourceLoadKeepsTheBar) {
 }
 
 TEST_F(WindowMenuTest, ItemPicturesFromFilesTakeTheCheckMarkSize) {
-  const HMENU compile = AttachWithFileMenu();
+  const HMENU file = AttachWithFileMenu();
   QImage image(40, 30, QImage::Format_RGB32);
   image.fill(Qt::green);
   ASSERT_TRUE(image.save(QString::fromStdString(PathOf("11.bmp")), "BMP"));
   const auto pictures = [&](UINT id) {
-    const MenuItem* item = FindMenuItem(compile, id, MF_BYCOMMAND);
+    const MenuItem* item = FindMenuItem(file, id, MF_BYCOMMAND);
     return std::make_pair(FindBitmap(item->uncheckedBitmap).size(), FindBitmap(item->checkedBitmap).size());
   };
   const QSize checkMark(GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK));
   const QSize none(0, 0);
-  EXPECT_TRUE(menu.SetItemBitmapsFromFiles(compile, PathOf("11.bmp"), "", std::nullopt, std::nullopt, 1, 0));
+  EXPECT_TRUE(menu.SetItemBitmapsFromFiles(file, PathOf("11.bmp"), "", std::nullopt, std::nullopt, 1, 0));
   EXPECT_EQ(pictures(1), std::make_pair(checkMark, none));
-  EXPECT_TRUE(menu.SetItemBitmapsFromFiles(compile, PathOf("missing.bmp"), PathOf("11.bmp"), 20, 10, 3, 0));
+  EXPECT_TRUE(menu.SetItemBitmapsFromFiles(file, PathOf("missing.bmp"), PathOf("11.bmp"), 20, 10, 3, 0));
   EXPECT_EQ(pictures(3), std::make_pair(none, QSize(20, 10)));
-  EXPECT_TRUE(menu.SetItemBitmapsFromResource(compile, "11", "12", std::nullopt, std::nullopt, 0, MF_BYPOSITION));
+  EXPECT_TRUE(menu.SetItemBitmapsFromResource(file, "11", "12", std::nullopt, std::nullopt, 0, MF_BYPOSITION));
   EXPECT_EQ(pictures(1), std::make_pair(none, none));  // no resources here
-  EXPECT_FALSE(menu.SetItemBitmapsFromFiles(compile, PathOf("11.bmp"), "", std::nullopt, std::nullopt, 99, 0));
+  EXPECT_FALSE(menu.SetItemBitmapsFromFiles(file, PathOf("11.bmp"), "", std::nullopt, std::nullopt, 99, 0));
 }
 
 }  // namespace
