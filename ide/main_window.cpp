@@ -66,6 +66,9 @@ framework::Form* CreateMainWindow() {
   window->OnResized = [](int, int) { OnMainWindowResized(); };
   window->OnQueryClose = OnMainWindowQueryClose;
   window->OnDestroying = OnMainWindowDestroy;
+  auto* dropTarget = window->Find<framework::DropTarget>(kDropTarget);
+  dropTarget->OnTextDropped = OnMainWindowDropTargetTextDropped;
+  dropTarget->OnFileDropped = OnMainWindowDropTargetFileDropped;
   return window;
 }
 
