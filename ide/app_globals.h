@@ -1,4 +1,4 @@
-// The global state of the IDE: every Part of the application reads and writes these by name.
+// The global state of the IDE: every part of the application reads and writes these by name.
 // All of them start empty; InitAppGlobals gives the objects and arrays their values, and the
 // exit clean-up OnProgramExit frees everything once.
 #pragma once
