@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QLayout>
 #include <QMainWindow>
+#include <algorithm>
 #include <set>
 
 #include "framework/message_loop.h"
@@ -102,11 +103,23 @@ void Form::DockBars() {
   }
 }
 
+// Windows that the creation handler loads are shown before this one; they are brought back in
+// front of it, as when the window is already on the screen while its handler runs.
 void Form::Open(const Form* owner) {
   owner_ = owner;
   if (owner != nullptr) frame_->setParent(owner->Frame(), Qt::Window);
+  const std::vector<Form*> before = LiveWindows();
   if (OnCreated) OnCreated();
-  if (!destroyed_) frame_->show();
+  if (destroyed_) return;
+  frame_->show();
+  for (Form* window : LiveWindows()) {
+    if (std::find(before.begin(), before.end(), window) != before.end() || !window->frame_ ||
+        !window->frame_->isVisible()) {
+      continue;
+    }
+    window->frame_->raise();
+    window->frame_->activateWindow();
+  }
 }
 
 void Form::Load(const Form* owner) { Open(owner); }

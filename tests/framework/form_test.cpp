@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -80,6 +81,21 @@ TEST_F(FrameworkTest, CreatedRunsBeforeTheWindowShowsAndResizedReportsTheClientS
   ASSERT_FALSE(sizes.empty());
   EXPECT_EQ(sizes.back(), std::make_pair(500, 350));
   EXPECT_EQ(form->Find<framework::StatusBar>("Status")->Top(), 330);
+}
+
+// A window that the creation handler loads is shown first, and brought back in front after.
+TEST_F(FrameworkTest, AWindowLoadedWhileAnotherIsCreatedEndsInFront) {
+  Form* outer = Form::Create(SampleWindow());
+  Form* inner = nullptr;
+  outer->OnCreated = [&] {
+    inner = Form::Create(GroupedSampleWindow());
+    inner->Load();
+  };
+  outer->Load();
+  QApplication::processEvents();
+  ASSERT_NE(inner, nullptr);
+  EXPECT_TRUE(outer->Frame()->isVisible());
+  EXPECT_EQ(QApplication::activeWindow(), inner->Frame());
 }
 
 TEST_F(FrameworkTest, QueryCloseDecidesWhetherTheWindowCloses) {
