@@ -20,6 +20,7 @@ void FillGlobals() {
 
 void ExpectFreed() {
   EXPECT_EQ(Editor, nullptr);
+  EXPECT_EQ(MainMenu, nullptr);
   for (const std::string* text : {&CompletionPrefix, &BaseDir, &CurrentFilePath, &LastBuiltSource,
                                   &SearchTextUtf8.Converted, &SearchTextUtf8.Copy, &SearchText, &CompletionIndex}) {
     EXPECT_TRUE(text->empty()) << *text;
@@ -34,7 +35,8 @@ TEST_F(ProgramTest, StartsWithTheGlobalsAndTheMainWindowShown) {
               ASSERT_NE(Editor, nullptr);
               EXPECT_TRUE(Editor->IsCreated());
               EXPECT_TRUE(PluginMenuTable.empty());
-              EXPECT_TRUE(MenuHandles.empty());
+              EXPECT_NE(MainMenu, nullptr);
+              EXPECT_EQ(MenuHandles.size(), 5u);
               EXPECT_TRUE(RecentPaths.empty());
               ASSERT_NE(MainWindow, nullptr);
               EXPECT_TRUE(MainWindow->Frame()->isVisible());
