@@ -51,8 +51,7 @@ void OnProgramExit() {
     Free(*text);
   }
   Free(PluginMenuTable);
-  // The menus themselves stay with their window.
-  if (MainMenu != nullptr) MainMenu->DestroyWindowMenu();
+  if (MainMenu) MainMenu->DestroyWindowMenu();
   MainMenu.reset();
   Free(CompletionIndex);
   Free(MenuHandles);

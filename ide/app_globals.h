@@ -1,4 +1,4 @@
-// The global state of the IDE: every Part of the application reads and writes these by name.
+// The global state of the IDE: every part of the application reads and writes these by name.
 // All of them start empty; InitAppGlobals gives the objects and arrays their values, and the
 // exit clean-up OnProgramExit frees everything once.
 #pragma once
@@ -40,7 +40,7 @@ extern int HotKeyIdSearch;
 extern int HotKeyIdPrevBookmark;
 extern int HotKeyIdNextBookmark;
 extern std::vector<PluginMenuEntry> PluginMenuTable;
-// The menu bar of the main window.
+// The menu bar of MainWindow.
 extern std::unique_ptr<WindowMenu> MainMenu;
 // Lines of abbreviation + "★" + word + CR LF.
 extern std::string CompletionIndex;

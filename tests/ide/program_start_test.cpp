@@ -33,9 +33,9 @@ void ExpectFreed() {
 TEST_F(ProgramTest, StartsWithTheGlobalsAndTheMainWindowShown) {
   EXPECT_EQ(RunProgram([] {
               ASSERT_NE(Editor, nullptr);
+              ASSERT_NE(MainMenu, nullptr);
               EXPECT_TRUE(Editor->IsCreated());
               EXPECT_TRUE(PluginMenuTable.empty());
-              EXPECT_NE(MainMenu, nullptr);
               EXPECT_EQ(MenuHandles.size(), 5u);
               EXPECT_TRUE(RecentPaths.empty());
               ASSERT_NE(MainWindow, nullptr);
