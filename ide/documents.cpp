@@ -1,7 +1,146 @@
-// Placeholder until documents can be saved: nothing is asked, nothing is written or opened.
 #include "ide/documents.h"
 
-bool NewDocument() { return true; }
-bool SaveDocument() { return false; }
-void OpenDocument() {}
-void SaveDocumentAs() {}
+#include "framework/common_dialog.h"
+#include "framework/message_box.h"
+#include "framework/status_bar.h"
+#include "ide/app_globals.h"
+#include "ide/main_window.h"
+#include "ide/main_window_definition.h"
+#include "ide/recent_files.h"
+#include "ide/text_file.h"
+#include "platform/file_system.h"
+
+namespace {
+
+constexpr const char* kSaveFailed = "保存失败";
+
+// The file dialog's name survives a cancel, so it is emptied first: the empty text afterwards
+// means the user cancelled.
+std::string ChooseFile(framework::CommonDialog::Kind kind) {
+  auto* dialog = MainWindow->Find<framework::CommonDialog>(kFileDialog);
+  dialog->SetDialogKind(kind);
+  dialog->SetFileName(std::string());
+  dialog->Show();
+  return dialog->FileName();
+}
+
+// Every save writes the text and one CR LF, whatever the text ends with. The file is replaced
+// in one step, so a failing write never destroys the copy on disk.
+bool WriteEditorText(const std::string& path) {
+  return platform::ReplaceFileContents(path, Editor->GetTextRange(0, Editor->GetLength()) + "\r\n");
+}
+
+void ClearDocument() {
+  Editor->ClearAll();
+  CurrentFilePath.clear();
+  ShowDocumentPath(kUntitledDocumentPart);
+  IsSaved = 0;
+}
+
+void StartTemplateDocument() {
+  ClearDocument();
+  PutTemplateIntoEditor();
+}
+
+bool SaveToCurrentFile() {
+  if (WriteEditorText(CurrentFilePath)) {
+    IsSaved = 1;
+    return true;
+  }
+  IsSaved = 0;
+  framework::MessageBox(kSaveFailed, std::string(), framework::MB_ICONERROR);
+  return false;
+}
+
+bool SaveUntitledDocument() {
+  const std::string path = ChooseFile(framework::CommonDialog::Save);
+  if (path.empty()) return false;
+  if (!WriteEditorText(path)) {
+    IsSaved = 0;
+    return false;
+  }
+  IsSaved = 1;
+  CurrentFilePath = path;
+  return true;
+}
+
+}  // namespace
+
+bool NewDocument() {
+  if (IsSaved == 1 || Editor->GetLength() == 0 || !AskToSave()) {
+    StartTemplateDocument();
+    return true;
+  }
+  if (!SaveDocument()) {
+    ShowSaveBeforeReplacingFailed();
+    return false;
+  }
+  // Saved on request: the editor is left empty, without the template.
+  ClearDocument();
+  return true;
+}
+
+bool SaveDocument() {
+  if (IsSaved == 1) return true;
+  const bool saved = CurrentFilePath.empty() ? SaveUntitledDocument() : SaveToCurrentFile();
+  ShowDocumentPath(CurrentFilePath);
+  return saved;
+}
+
+void SaveDocumentAs() {
+  const std::string path = ChooseFile(framework::CommonDialog::Save);
+  if (path.empty()) return;
+  if (!WriteEditorText(path)) {
+    framework::MessageBox(kSaveFailed);
+    return;
+  }
+  CurrentFilePath = path;
+  AppendRecentFile(RecentFileIn(BaseDir), path);
+  ShowDocumentPath(CurrentFilePath);
+}
+
+void OpenDocument() {
+  const std::string path = ChooseFile(framework::CommonDialog::Open);
+  if (path.empty()) return;
+  Editor->ClearAll();
+  LoadFileAsDocument(path);
+  AppendRecentFile(RecentFileIn(BaseDir), path);
+}
+
+void OnMainWindowDropTargetTextDropped(const std::string& text) {
+  if (!NewDocument()) return;
+  Editor->SetText(text);
+  IsSaved = 0;
+  CurrentFilePath.clear();
+  ShowDocumentPath(kUntitledDocumentPart);
+}
+
+void OnMainWindowDropTargetFileDropped(const std::string& path) {
+  if (!NewDocument()) return;
+  LoadFileAsDocument(path);
+}
+
+void PutTemplateIntoEditor() {
+  Editor->SetText(kNewDocumentTemplate);
+  Editor->GotoLine(kNewDocumentCaretLine);
+}
+
+void LoadFileAsDocument(const std::string& path) {
+  Editor->SetText(ReadTextFile(path));
+  IsSaved = 1;
+  CurrentFilePath = path;
+  ShowDocumentPath(CurrentFilePath);
+}
+
+void ShowDocumentPath(const std::string& text) {
+  MainWindow->Find<framework::StatusBar>(kMainStatusBar)->SetPartText(kDocumentPathPart, text);
+}
+
+bool AskToSave() {
+  return framework::MessageBox("您的当前内容需要保存吗？", "Tavo询问", framework::MB_YESNO, MainWindow) ==
+         framework::IDYES;
+}
+
+void ShowSaveBeforeReplacingFailed() {
+  framework::MessageBox("保存失败，请手动保存，以免保持代码丢失", std::string(), framework::MB_ICONERROR);
+}

@@ -1,13 +1,42 @@
-// The one document: new, open and save.
+// The one document: the editor's text, the file it belongs to (CurrentFilePath) and whether it
+// is saved (IsSaved). New, open, save, save as, and the drops onto the main window.
 #pragma once
+
+#include <string>
+
+// Six lines of C with the caret's place, line 4, holding "return 0;".
+inline constexpr const char* kNewDocumentTemplate =
+    "#include<stdio.h>\r\nint main()\r\n   {\r\n\t\t\r\n   \t\treturn 0;\r\n   }";
+inline constexpr int kNewDocumentCaretLine = 4;
+// Status-bar part 6 of an untitled document.
+inline constexpr const char* kUntitledDocumentPart = "暂未保存";
 
 // Asks to save unsaved text, then starts a new document. False when the user chose to save
 // and the save failed; the document is then untouched.
 bool NewDocument();
-// Writes the document to its file, asking for one when it is untitled. True when it is saved
-// or needed no saving.
+// True when the document is saved or needed no saving; false when no file was chosen or the
+// write failed.
 bool SaveDocument();
-// Asks for a file and loads it; a cancelled dialog keeps the editor's text.
-void OpenDocument();
-// Asks for a file and writes the document there; it becomes the document's file.
+// Menu command 4: writes the text to a file chosen in the Save dialog and makes it the
+// document's file, without changing IsSaved.
 void SaveDocumentAs();
+// The Open dialog, then the chosen file in the editor; asks nothing about unsaved text.
+void OpenDocument();
+
+void OnMainWindowDropTargetTextDropped(const std::string& text);
+void OnMainWindowDropTargetFileDropped(const std::string& path);
+
+// The pieces that the toolbar's open button and the start window share with the operations
+// above.
+
+// The template in the editor, the caret at its line 4.
+void PutTemplateIntoEditor();
+// The file's text (up to its first NUL byte; none when it cannot be read) in the editor as a
+// saved document of that file, shown in part 6.
+void LoadFileAsDocument(const std::string& path);
+// Part 6 of the main window's status bar.
+void ShowDocumentPath(const std::string& text);
+// The question "您的当前内容需要保存吗？"; true when the user answers Yes.
+bool AskToSave();
+// The message that the save asked for before replacing the document failed.
+void ShowSaveBeforeReplacingFailed();

@@ -1,6 +1,5 @@
 #include "ide/main_toolbar.h"
 
-#include "framework/message_box.h"
 #include "framework/page_control.h"
 #include "framework/toolbar.h"
 #include "ide/about_window.h"
@@ -32,14 +31,10 @@ enum ToolbarButton : int {
 static_assert(kOutputPanelButton == 9);
 
 // False when the user chose to save and the save failed; the document then stays as it is.
-bool AskToSaveUnsavedText() {
-  if (IsSaved != 0 || Editor->GetLength() == 0) return true;
-  if (framework::MessageBox("您的当前内容需要保存吗？", "Tavo询问", framework::MB_YESNO, MainWindow) !=
-      framework::IDYES) {
-    return true;
-  }
+bool SaveUnsavedTextOnRequest() {
+  if (IsSaved != 0 || Editor->GetLength() == 0 || !AskToSave()) return true;
   if (SaveDocument()) return true;
-  framework::MessageBox("保存失败，请手动保存，以免保持代码丢失", "", framework::MB_ICONERROR);
+  ShowSaveBeforeReplacingFailed();
   return false;
 }
 
@@ -58,7 +53,7 @@ void RememberOutputPanel(const char* shown) {
 }  // namespace
 
 void OpenAfterAskingToSave() {
-  if (AskToSaveUnsavedText()) OpenDocument();
+  if (SaveUnsavedTextOnRequest()) OpenDocument();
 }
 
 void ToggleOutputPanel() {

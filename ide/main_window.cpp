@@ -70,6 +70,9 @@ framework::Form* CreateMainWindow() {
   window->OnDestroying = OnMainWindowDestroy;
   window->Find<framework::Toolbar>(kMainToolbar)->OnButtonClick = OnMainWindowToolbarButtonClick;
   window->Find<framework::Label>(kHotKeyLabel)->OnFeedback = OnMainWindowHotKeyLabelFeedback;
+  auto* dropTarget = window->Find<framework::DropTarget>(kDropTarget);
+  dropTarget->OnTextDropped = OnMainWindowDropTargetTextDropped;
+  dropTarget->OnFileDropped = OnMainWindowDropTargetFileDropped;
   return window;
 }
 

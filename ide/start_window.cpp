@@ -1,4 +1,117 @@
-// Placeholder until the start window exists: a start without a file shows the main window alone.
 #include "ide/start_window.h"
 
-void LoadStartWindow() {}
+#include "framework/label.h"
+#include "framework/list_box.h"
+#include "ide/app_globals.h"
+#include "ide/documents.h"
+#include "ide/main_window.h"
+#include "ide/program_dir.h"
+#include "ide/recent_files.h"
+#include "ide/start_window_definition.h"
+#include "ide/text_file.h"
+#include "platform/file_system.h"
+
+framework::Form* StartWindow = nullptr;
+
+namespace {
+
+framework::ListBox* List(const char* name) { return StartWindow->Find<framework::ListBox>(name); }
+
+void BindLabel(const char* name, void (*handler)()) {
+  StartWindow->Find<framework::Label>(name)->OnDoubleClick = handler;
+}
+
+void BindList(const char* name, void (*handler)()) {
+  List(name)->OnDoubleClick = [handler](int) { handler(); };
+}
+
+// The editor lives in the main window; once that has been closed there is nothing left to put
+// a document into, and the start window goes too.
+bool CloseWhenTheEditorIsGone() {
+  if (MainWindow != nullptr && !MainWindow->IsDestroyed()) return false;
+  StartWindow->Close();
+  return true;
+}
+
+// Text in the editor is asked about (when unsaved) and removed; an empty editor is left alone.
+// False when the user chose to save and the save failed.
+bool EmptyTheEditor() {
+  if (Editor->GetLength() == 0) return true;
+  if (!NewDocument()) return false;
+  Editor->ClearAll();
+  return true;
+}
+
+}  // namespace
+
+void LoadStartWindow() {
+  StartWindow = framework::Form::Create(StartWindowDefinition());
+  if (StartWindow == nullptr) return;
+  StartWindow->OnCreated = OnStartWindowCreated;
+  BindLabel(kNewLabel, OnStartWindowNewLabelDoubleClick);
+  BindLabel(kOpenLabel, OnStartWindowOpenLabelDoubleClick);
+  BindLabel(kClearLabel, OnStartWindowClearLabelDoubleClick);
+  BindList(kRecentList, OnStartWindowRecentListDoubleClick);
+  BindList(kExampleList, OnStartWindowExampleListDoubleClick);
+  StartWindow->Load();
+}
+
+void FillExampleList() {
+  framework::ListBox* list = List(kExampleList);
+  for (const std::string& name : platform::FindFiles(ProgramDir() + "/Example/*.c")) list->AddRow(name);
+}
+
+int FillRecentList() {
+  RecentPaths = SplitRecentEntries(ReadTextFile(RecentFileIn(ProgramDir())));
+  framework::ListBox* list = List(kRecentList);
+  for (const std::string& path : RecentPaths) list->AddRow(RecentFileName(path));
+  return static_cast<int>(RecentPaths.size());
+}
+
+void OnStartWindowCreated() {
+  FillExampleList();
+  FillRecentList();
+}
+
+// Replaces the editor's text without asking; the document keeps its file and status bar.
+void OnStartWindowNewLabelDoubleClick() {
+  if (CloseWhenTheEditorIsGone()) return;
+  PutTemplateIntoEditor();
+  IsSaved = 0;
+  StartWindow->Close();
+}
+
+// Closes even when the Open dialog was cancelled.
+void OnStartWindowOpenLabelDoubleClick() {
+  if (CloseWhenTheEditorIsGone()) return;
+  OpenDocument();
+  StartWindow->Close();
+}
+
+void OnStartWindowClearLabelDoubleClick() {
+  platform::WriteWholeFile(RecentFileIn(ProgramDir()), std::string());
+  List(kRecentList)->Clear();
+}
+
+// Nothing is added to the recent list.
+void OnStartWindowRecentListDoubleClick() {
+  if (CloseWhenTheEditorIsGone() || !EmptyTheEditor()) return;
+  const int row = List(kRecentList)->SelectedRow();
+  if (row < 0 || static_cast<std::size_t>(row) >= RecentPaths.size()) return;
+  LoadFileAsDocument(RecentPaths[static_cast<std::size_t>(row)]);
+  StartWindow->Close();
+}
+
+// The example and the recent list it is added to are both taken from the working directory
+// as it is at the double click.
+void OnStartWindowExampleListDoubleClick() {
+  if (CloseWhenTheEditorIsGone() || !EmptyTheEditor()) return;
+  framework::ListBox* list = List(kExampleList);
+  const int row = list->SelectedRow();
+  if (row < 0) return;
+  const std::string workingDirectory = platform::WorkingDirectory();
+  const std::string path = workingDirectory + "/Example/" + list->RowText(row);
+  LoadFileAsDocument(path);
+  AppendRecentFile(RecentFileIn(workingDirectory), path);
+  StartWindow->Close();
+}

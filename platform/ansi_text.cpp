@@ -35,16 +35,28 @@ std::string AnsiReplaceAll(std::string_view text, std::string_view what, std::st
   return result.append(text.substr(start));
 }
 
-std::vector<std::string_view> AnsiSplit(std::string_view text, char separator) {
+std::size_t AnsiFindLast(std::string_view text, std::string_view what) {
+  std::size_t last = std::string_view::npos;
+  for (std::size_t found = AnsiFind(text, what); found != std::string_view::npos;
+       found = AnsiFind(text, what, found + AnsiCharLength(text, found))) {
+    last = found;
+  }
+  return last;
+}
+
+std::vector<std::string_view> AnsiSplit(std::string_view text, std::string_view separator) {
   std::vector<std::string_view> pieces;
-  const std::string_view separatorText(&separator, 1);
   std::size_t start = 0;
-  for (std::size_t found; (found = AnsiFind(text, separatorText, start)) != std::string_view::npos;
-       start = found + 1) {
+  for (std::size_t found; (found = AnsiFind(text, separator, start)) != std::string_view::npos;
+       start = found + separator.size()) {
     pieces.push_back(text.substr(start, found - start));
   }
   if (start < text.size()) pieces.push_back(text.substr(start));
   return pieces;
+}
+
+std::vector<std::string_view> AnsiSplit(std::string_view text, char separator) {
+  return AnsiSplit(text, std::string_view(&separator, 1));
 }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }

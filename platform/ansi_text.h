@@ -16,10 +16,14 @@ std::vector<std::string_view> AnsiCharacters(std::string_view text);
 // The position of the first occurrence of `what` that begins at a character start, at or after
 // `from` (itself a character start); npos when there is none.
 std::size_t AnsiFind(std::string_view text, std::string_view what, std::size_t from = 0);
+// The position of the last occurrence of `what` that begins at a character start; npos when
+// there is none.
+std::size_t AnsiFindLast(std::string_view text, std::string_view what);
 // Every occurrence of `what` (matched at character starts, left to right) replaced by `with`.
 std::string AnsiReplaceAll(std::string_view text, std::string_view what, std::string_view with);
 // Pieces between separators matched at character starts: an empty piece for a separator at the
 // start or right after another, and a last piece only when text follows the last separator.
+std::vector<std::string_view> AnsiSplit(std::string_view text, std::string_view separator);
 std::vector<std::string_view> AnsiSplit(std::string_view text, char separator);
 
 char AsciiLower(char c);

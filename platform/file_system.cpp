@@ -8,10 +8,13 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <memory>
 
 #include "platform/ansi_text.h"
 #include "platform/code_page.h"
+#include "platform/unique_fd.h"
 
 namespace platform {
 namespace {
@@ -63,6 +66,13 @@ std::string Joined(const std::string& folder, const std::string& name) {
   return folder == "/" ? folder + name : folder + "/" + name;
 }
 
+// '/' is never the second byte of a double-byte character, so this holds for code-page paths
+// and native ones alike.
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
 // Resolves entry by entry: an entry missing as spelled takes the first entry of its folder
 // that differs only in letter case; from the first one that cannot be found on, the rest
 // stays as spelled.
@@ -110,6 +120,46 @@ bool WriteToFile(const std::string& path, std::string_view bytes, int modeFlags)
   return close(fd) == 0 && written;
 }
 
+// The file that a chain of symbolic links ends at, or the path itself when it is no link
+// (existing or not); the empty text when the chain does not end.
+std::string FinalLinkTarget(std::string native) {
+  constexpr int kMaxLinkHops = 40;
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat status {};
+    if (lstat(native.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return native;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = readlink(native.c_str(), target.data(), target.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return std::string();
+    target.resize(static_cast<std::size_t>(length));
+    native = target.front() == '/' ? target : Joined(FolderOf(native), target);
+  }
+  return std::string();
+}
+
+// What open(..., 0666) would give a new file.
+mode_t NewFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+mode_t ReplacementMode(const std::string& native) {
+  struct stat status {};
+  return stat(native.c_str(), &status) == 0 ? status.st_mode & 07777 : NewFileMode();
+}
+
+// A new file in the target's folder holding the bytes, flushed to the disk; its name, or the
+// empty text when it could not be written whole, in which case nothing is left behind.
+std::string WriteReplacement(const std::string& target, std::string_view bytes) {
+  std::string replacement = Joined(FolderOf(target), ".tavo-save-XXXXXX");
+  const int fd = mkostemp(replacement.data(), O_CLOEXEC);
+  if (fd < 0) return std::string();
+  const bool written = fchmod(fd, ReplacementMode(target)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+  if (close(fd) == 0 && written) return replacement;
+  unlink(replacement.c_str());
+  return std::string();
+}
+
 // '*' and '?' patterns over code-page characters.
 bool MatchesPattern(std::string_view pattern, std::string_view name) {
   const auto p = AnsiCharacters(pattern);
@@ -139,26 +189,34 @@ bool MatchesPattern(std::string_view pattern, std::string_view name) {
 std::string ResolveFileName(const std::string& path) { return FromNative(ResolvedNative(path)); }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  const int fd = open(ResolvedNative(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+  // Non-blocking, so that opening a pipe with no writer returns at once.
+  const UniqueFd fd(open(ResolvedNative(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat status {};
+  if (!fd.Valid() || fstat(fd.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
   std::string bytes;
   char chunk[65536];
   for (;;) {
-    const ssize_t count = read(fd, chunk, sizeof chunk);
+    const ssize_t count = read(fd.Get(), chunk, sizeof chunk);
     if (count < 0 && errno == EINTR) continue;
-    if (count < 0) {
-      close(fd);
-      return std::nullopt;
-    }
+    if (count < 0) return std::nullopt;
     if (count == 0) break;
     bytes.append(chunk, static_cast<std::size_t>(count));
   }
-  close(fd);
   return bytes;
 }
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes) {
   return WriteToFile(path, bytes, O_TRUNC);
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+  const std::string target = FinalLinkTarget(ResolvedNative(path));
+  if (target.empty()) return false;
+  const std::string replacement = WriteReplacement(target, bytes);
+  if (replacement.empty()) return false;
+  if (rename(replacement.c_str(), target.c_str()) == 0) return true;
+  unlink(replacement.c_str());
+  return false;
 }
 
 bool AppendToFile(const std::string& path, std::string_view bytes) {
@@ -218,10 +276,8 @@ std::string ProgramDirectory() {
 
 std::vector<std::string> FindFiles(const std::string& pattern) {
   const std::size_t slash = pattern.rfind('/');
-  const std::string folder =
-      slash == std::string::npos ? "." : slash == 0 ? "/" : pattern.substr(0, slash);
   const std::string namePattern = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
-  const std::string nativeFolder = ResolvedNative(folder);
+  const std::string nativeFolder = ResolvedNative(FolderOf(pattern));
   std::vector<std::string> names;
   for (const auto& entry : NativeEntries(nativeFolder)) {
     if (IsDirectory(Joined(nativeFolder, entry))) continue;

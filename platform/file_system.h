@@ -15,10 +15,16 @@ namespace platform {
 // The existing path that `path` stands for, or `path` itself.
 std::string ResolveFileName(const std::string& path);
 
-// Nothing when the file is missing or cannot be read.
+// Nothing when the file is missing or cannot be read. Only ordinary files are read: a folder,
+// a pipe or a device reads as nothing, so a read never waits or runs without end.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // Create or overwrite the file with exactly these bytes; no folder is created.
 bool WriteWholeFile(const std::string& path, std::string_view bytes);
+// As WriteWholeFile, but the file is replaced in one step: the bytes go to a new file in the
+// same folder, which then takes the old one's place, so a write that fails part-way (a full
+// disk) leaves the old file whole and no new file behind. A symbolic link stays as it is and
+// the file it names is replaced; a replaced file keeps its permission bits.
+bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 // Add the bytes to the end of the file, creating it when missing.
 bool AppendToFile(const std::string& path, std::string_view bytes);
 bool DeleteFile(const std::string& path);

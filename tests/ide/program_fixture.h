@@ -67,12 +67,13 @@ class ProgramTest : public TempDirTest {
   std::string ProgramPath(const std::string& name) const { return PathOf("program/" + name); }
 
   // Runs ProgramStart; once its message loop runs, calls whileRunning and then destroys the
-  // main window unless the test has done so. Returns ProgramStart's result after the exit
-  // clean-up of the normal end.
+  // windows the test has left open (the start window too). Returns ProgramStart's result after
+  // the exit clean-up of the normal end.
   int RunProgram(const std::function<void()>& whileRunning) {
     QTimer::singleShot(0, [&] {
       whileRunning();
-      if (MainWindow != nullptr && !MainWindow->IsDestroyed()) MainWindow->Destroy();
+      const std::vector<framework::Form*> open = framework::LiveWindows();
+      for (framework::Form* form : open) form->Destroy();
     });
     return framework::RunProgram(ProgramStart);
   }

@@ -50,6 +50,8 @@ TEST_F(FileSystem, ReadsBackExactlyTheBytesWritten) {
   EXPECT_EQ(ReadWholeFile(PathOf("data.bin")), "short") << "overwriting truncates";
 
   EXPECT_FALSE(ReadWholeFile(Dir()).has_value()) << "a folder is not a file";
+  ASSERT_EQ(mkfifo(PathOf("pipe").c_str(), 0644), 0);
+  EXPECT_FALSE(ReadWholeFile(PathOf("pipe")).has_value()) << "a pipe without a writer does not block";
   EXPECT_FALSE(WriteWholeFile(PathOf("no-folder/a.txt"), "x")) << "no folder is created";
 }
 
