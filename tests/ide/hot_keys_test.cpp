@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTest>
 #include <QWidget>
 
+#include "commands_fixture.h"
 #include "platform/hot_key.h"
 #include "platform/window.h"
 #include "program_fixture.h"
@@ -13,14 +13,6 @@
 namespace {
 
 using HotKeysTest = ProgramTest;
-
-// A press of the key in the editor, as a user makes it; the hot key arrives as a posted message.
-void Press(Qt::Key key) {
-  QTest::keyClick(platform::WidgetFromWindow(Editor->GetEditorHandle()), key);
-  QCoreApplication::sendPostedEvents();
-}
-
-std::string Text() { return Editor->GetTextRange(0, Editor->GetLength()); }
 
 std::vector<int> HotKeyIds() {
   return {HotKeyIdCompileRun, HotKeyIdSave, HotKeyIdSearch, HotKeyIdComment, HotKeyIdPrevBookmark,
@@ -35,11 +27,11 @@ TEST_F(HotKeysTest, SixKeysGetTheIdsFrom33001InTheirOrder) {
 TEST_F(HotKeysTest, AKeyHeldElsewhereGetsIdZeroAndTheOthersStillWork) {
   QWidget other;
   ASSERT_TRUE(platform::RegisterHotKey(platform::WindowFromWidget(&other), 1, 0, platform::VK_F1 + 2));
-  RunProgram([] {
+  RunProgram([this] {
     EXPECT_EQ(HotKeyIds(), (std::vector<int>{33001, 0, 33003, 33004, 33005, 33006}));
     Editor->SetText("x");
-    Press(Qt::Key_F2);
-    EXPECT_EQ(Text(), "//x");
+    PressKey(Qt::Key_F2);
+    EXPECT_EQ(EditorText(), "//x");
   });
 }
 
@@ -57,10 +49,10 @@ TEST_F(HotKeysTest, F2CommentsTheCaretsLineAtColumnZero) {
     RunProgram([&] {
       Editor->SetText("int a;\r\n    x = 1;\r\n");
       Editor->GotoPos(Editor->PositionFromLine(c.line) + 5);
-      Press(Qt::Key_F2);
-      EXPECT_EQ(Text(), c.once);
-      Press(Qt::Key_F2);
-      EXPECT_EQ(Text(), c.twice);
+      PressKey(Qt::Key_F2);
+      EXPECT_EQ(EditorText(), c.once);
+      PressKey(Qt::Key_F2);
+      EXPECT_EQ(EditorText(), c.twice);
       EXPECT_EQ(Editor->GetCurrentLine(), c.line);
     });
   }
@@ -92,7 +84,7 @@ TEST_F(HotKeysTest, F6AndF7VisitTheBookmarksAndWrap) {
       Editor->MarkerDeleteAll(1);
       for (const int line : c.bookmarks) Editor->MarkerAdd(line, 1);
       Editor->GotoLine(c.from);
-      Press(c.key);
+      PressKey(c.key);
       EXPECT_EQ(Editor->GetCurrentLine(), c.to);
     }
   });
@@ -105,7 +97,7 @@ TEST_F(HotKeysTest, OtherHotKeysAndFeedbackIdsDoNothing) {
     platform::PostMessageA(MainWindow->Handle(), platform::WM_HOTKEY, 33007, 0);
     QCoreApplication::sendPostedEvents();
     for (const int id : {0, 1, 33000, 33007}) OnMainWindowHotKeyLabelFeedback(id);
-    EXPECT_EQ(Text(), "x");
+    EXPECT_EQ(EditorText(), "x");
     EXPECT_TRUE(dialogs_.empty());
   });
 }

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QImage>
-#include <QMenu>
 #include <QMenuBar>
 
+#include "commands_fixture.h"
 #include "platform/bitmap_registry.h"
 #include "platform/menu.h"
 #include "platform/menu_model.h"
@@ -35,15 +34,6 @@ class MainMenuTest : public ProgramTest {
       ids.push_back(separator ? kSeparator : MainMenu->GetItemId(menu, position));
     }
     return ids;
-  }
-
-  // Opens the bar's menu at that position as a user would and chooses the item at the index.
-  static void ChooseFromBar(int menu, int item) {
-    QMenu* shown = MainWindow->Frame()->findChild<QMenuBar*>()->actions()[menu]->menu();
-    shown->popup(QPoint(10, 10));
-    shown->actions()[item]->trigger();
-    shown->close();
-    QCoreApplication::processEvents();
   }
 };
 
@@ -122,11 +112,11 @@ TEST_F(MainMenuTest, PluginEntriesFollowTheLastSeparatorWithIdsFrom60To900) {
 
 // Comment from the bar, then next bookmark from a popup opened as the right click opens it.
 TEST_F(MainMenuTest, CommandsFromTheBarAndFromAPopupRun) {
-  RunProgram([] {
+  RunProgram([this] {
     Editor->SetText("a\r\nb\r\nc\r\n");
     Editor->GotoLine(1);
-    ChooseFromBar(1, 8);
-    EXPECT_EQ(Editor->GetTextRange(0, Editor->GetLength()), "a\r\n//b\r\nc\r\n");
+    ChooseFromMenuBar(1, 8);
+    EXPECT_EQ(EditorText(), "a\r\n//b\r\nc\r\n");
     Editor->MarkerAdd(2, 1);
     platform::SetPopupMenuAnswer([](HMENU) -> std::optional<UINT> { return MenuCommandNextBookmark; });
     EXPECT_TRUE(MainMenu->TrackPopup(MenuHandles[1], 0, 0, 0));
@@ -140,7 +130,7 @@ TEST_F(MainMenuTest, APopupOpeningNeverRunsACommand) {
     Editor->SetText("x");
     Editor->MarkerAdd(0, 1);
     for (const int value : {1, 2, 3, 4, 7, 16, 25, 26, 27, 32, 65, 770, 771}) MainMenuCommandCallback(1, value);
-    EXPECT_EQ(Editor->GetTextRange(0, Editor->GetLength()), "x");
+    EXPECT_EQ(EditorText(), "x");
     EXPECT_EQ(Editor->MarkerGet(0), 2);
     EXPECT_TRUE(endCodes_.empty());
     EXPECT_TRUE(dialogs_.empty());
@@ -148,24 +138,24 @@ TEST_F(MainMenuTest, APopupOpeningNeverRunsACommand) {
 }
 
 TEST_F(MainMenuTest, EditCommandsActOnTheEditor) {
-  RunProgram([] {
+  RunProgram([this] {
     Editor->SetText("abc");
     Editor->SetSel(0, 1);
     ExecuteMenuCommand(0, MenuCommandCut);
-    EXPECT_EQ(Editor->GetTextRange(0, Editor->GetLength()), "bc");
+    EXPECT_EQ(EditorText(), "bc");
     ExecuteMenuCommand(0, MenuCommandUndo);
-    EXPECT_EQ(Editor->GetTextRange(0, Editor->GetLength()), "abc");
+    EXPECT_EQ(EditorText(), "abc");
     ExecuteMenuCommand(0, MenuCommandRedo);
-    EXPECT_EQ(Editor->GetTextRange(0, Editor->GetLength()), "bc");
+    EXPECT_EQ(EditorText(), "bc");
     Editor->GotoPos(2);
     ExecuteMenuCommand(0, MenuCommandPaste);
-    EXPECT_EQ(Editor->GetTextRange(0, Editor->GetLength()), "bca");
+    EXPECT_EQ(EditorText(), "bca");
     Editor->SetSel(0, 2);
     ExecuteMenuCommand(0, MenuCommandCopy);
     ExecuteMenuCommand(0, MenuCommandDelete);
-    EXPECT_EQ(Editor->GetTextRange(0, Editor->GetLength()), "a");
+    EXPECT_EQ(EditorText(), "a");
     ExecuteMenuCommand(0, MenuCommandPaste);
-    EXPECT_EQ(Editor->GetTextRange(0, Editor->GetLength()), "bca");
+    EXPECT_EQ(EditorText(), "bca");
     ExecuteMenuCommand(0, MenuCommandAddBookmark);
     EXPECT_EQ(Editor->MarkerGet(0), 2);
     ExecuteMenuCommand(0, MenuCommandDeleteBookmark);

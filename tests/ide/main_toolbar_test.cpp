@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QToolBar>
-
+#include "commands_fixture.h"
 #include "framework/page_control.h"
 #include "framework/toolbar.h"
 #include "ide/main_window_definition.h"
@@ -16,14 +13,6 @@
 namespace {
 
 using MainToolbarTest = ProgramTest;
-
-framework::Toolbar* MainToolbar() { return MainWindow->Find<framework::Toolbar>(kMainToolbar); }
-
-// A click on the button, as a user makes it.
-void Click(int index) {
-  static_cast<QToolBar*>(MainToolbar()->Widget())->actions()[index]->trigger();
-  QCoreApplication::processEvents();
-}
 
 std::vector<std::pair<int, int>> menuCalls;
 void RecordMenuCall(int kind, int value) { menuCalls.emplace_back(kind, value); }
@@ -53,7 +42,7 @@ TEST_F(MainToolbarTest, TheOutputButtonTogglesThePanelAndRemembersIt) {
     const auto setting = [this] {
       return platform::GetPrivateProfileStringA("系统配置", "输出表", "", PathOf("config.ini"));
     };
-    Click(kOutputPanelButton);
+    ClickToolbarButton(kOutputPanelButton);
     EXPECT_EQ(OutputPanelVisible, 1);
     EXPECT_EQ(setting(), "1");
     EXPECT_TRUE(panel->Visible());
@@ -61,7 +50,7 @@ TEST_F(MainToolbarTest, TheOutputButtonTogglesThePanelAndRemembersIt) {
     EXPECT_EQ(Editor->Height(), height - panel->Height() - 70);
     EXPECT_EQ(panel->Top(), Editor->Height() + 47);
 
-    Click(kOutputPanelButton);
+    ClickToolbarButton(kOutputPanelButton);
     EXPECT_EQ(OutputPanelVisible, 0);
     EXPECT_EQ(setting(), "0");
     EXPECT_FALSE(panel->Visible());
@@ -75,7 +64,7 @@ TEST_F(MainToolbarTest, ClicksNeverReachTheMenuCallback) {
   RunProgram([] {
     menuCalls.clear();
     MenuCommandCallback = &RecordMenuCall;
-    for (const int index : {2, 4, kOutputPanelButton}) Click(index);
+    for (const int index : {2, 4, kOutputPanelButton}) ClickToolbarButton(index);
     EXPECT_TRUE(menuCalls.empty());
     EXPECT_EQ(OutputPanelVisible, 1);  // the clicks did arrive
   });
