@@ -1,13 +1,12 @@
 #include <dirent.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <memory>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "platform/file_system.h"
 #include "temp_dir_fixture.h"
 
@@ -44,26 +43,6 @@ class FileReplacement : public TempDirTest {
     }
     return names;
   }
-};
-
-// Files larger than the limit cannot be written, whoever runs the test (root included).
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the process
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  sighandler_t previousHandler_ = SIG_DFL;
 };
 
 TEST_F(FileReplacement, ReplacesTheBytesAndKeepsThePermissions) {

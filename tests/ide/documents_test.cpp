@@ -1,0 +1,270 @@
+#include "ide/documents.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "../platform/file_size_limit.h"
+#include "document_fixture.h"
+#include "framework/common_dialog.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+constexpr const char* kAskToSave = "您的当前内容需要保存吗？";
+constexpr const char* kSaveFailed = "保存失败";
+constexpr const char* kSaveFirstFailed = "保存失败，请手动保存，以免保持代码丢失";
+
+class DocumentsTest : public DocumentTest {
+ protected:
+  // A saved document of a file below the base directory.
+  void OpenBaseFile(const std::string& name, const std::string& bytes) {
+    WriteBaseFile(name, bytes);
+    LoadFileAsDocument(PathOf(name));
+  }
+
+  static void ExpectTemplateDocument() {
+    EXPECT_EQ(Editor->GetTextRange(0, Editor->GetLength()), kNewDocumentTemplate);
+    EXPECT_EQ(Editor->GetCurrentPos(), Editor->PositionFromLine(kNewDocumentCaretLine));
+    EXPECT_EQ(CurrentFilePath, "");
+    EXPECT_EQ(IsSaved, 0);
+  }
+
+  void ExpectFileDialog(const framework::DialogRequest& request, framework::DialogKind kind) {
+    EXPECT_EQ(request.kind, kind);
+    EXPECT_EQ(request.caption, "Tavo选择器");
+    EXPECT_EQ(request.filter, "C文件|*.c|txt文件|*.txt|所有文件|*.*");
+    EXPECT_EQ(request.defaultExtension, "c");
+    EXPECT_EQ(request.fileName, "") << "a name left from an earlier use is cleared";
+    EXPECT_EQ(request.owner, MainWindow->Frame());
+  }
+};
+
+TEST_F(DocumentsTest, TheTemplateIsSixLinesOf61Bytes) {
+  EXPECT_EQ(std::string(kNewDocumentTemplate).size(), 61u);
+  EXPECT_EQ(std::string(kNewDocumentTemplate), "#include<stdio.h>\r\nint main()\r\n   {\r\n\t\t\r\n   \t\treturn 0;\r\n   }");
+}
+
+// A saved document and an empty editor have nothing to lose: no question.
+TEST_F(DocumentsTest, NewDocumentWithNothingToLoseStartsTheTemplateAtOnce) {
+  RunProgram([this] {
+    for (const bool saved : {true, false}) {
+      SCOPED_TRACE(saved ? "saved" : "empty");
+      if (saved) OpenBaseFile("a.c", "int x;");
+      ShowDocumentPath("before");
+      EXPECT_TRUE(NewDocument());
+      ExpectTemplateDocument();
+      EXPECT_EQ(Part6(), "暂未保存");
+      Editor->ClearAll();
+      IsSaved = 0;
+    }
+    EXPECT_TRUE(dialogs_.empty());
+  });
+}
+
+// Even the untouched template counts as text to lose.
+TEST_F(DocumentsTest, NewDocumentAsksAndNoDiscardsTheText) {
+  RunProgram([this] {
+    ASSERT_TRUE(NewDocument());
+    AnswerButton(framework::IDNO);
+    EXPECT_TRUE(NewDocument());
+    ASSERT_EQ(dialogs_.size(), 1u);
+    const framework::DialogRequest& ask = dialogs_[0];
+    EXPECT_EQ(ask.text, kAskToSave);
+    EXPECT_EQ(ask.caption, "Tavo询问");
+    EXPECT_EQ(ask.style, framework::MB_YESNO);
+    EXPECT_EQ(ask.owner, MainWindow->Frame());
+    ExpectTemplateDocument();
+  });
+}
+
+TEST_F(DocumentsTest, YesWithASuccessfulSaveLeavesTheEditorEmpty) {
+  RunProgram([this] {
+    OpenBaseFile("a.c", "old");
+    TypeDocument("new text");
+    AnswerButton(framework::IDYES);
+    EXPECT_TRUE(NewDocument());
+    EXPECT_EQ(BaseFile("a.c"), "new text\r\n");
+    EXPECT_EQ(EditorText(), "");
+    EXPECT_EQ(CurrentFilePath, "");
+    EXPECT_EQ(IsSaved, 0);
+    EXPECT_EQ(Part6(), "暂未保存");
+    EXPECT_EQ(DialogTexts(), std::vector<std::string>{kAskToSave});
+  });
+}
+
+// A cancelled Save dialog and a failing write both keep the document as it was.
+TEST_F(DocumentsTest, YesWithAFailingSaveKeepsTheDocument) {
+  RunProgram([this] {
+    TypeDocument("untitled text");
+    AnswerButton(framework::IDYES);
+    EXPECT_FALSE(NewDocument());
+    EXPECT_EQ(DialogTexts(), (std::vector<std::string>{kAskToSave, "[file dialog]", kSaveFirstFailed}));
+    ExpectFileDialog(dialogs_[1], framework::DialogKind::SaveFile);
+    EXPECT_EQ(dialogs_[2].caption, "信息：");
+    EXPECT_EQ(dialogs_[2].style, framework::MB_ICONERROR);
+    EXPECT_EQ(dialogs_[2].owner, nullptr);
+    EXPECT_EQ(EditorText(), "untitled text");
+    EXPECT_EQ(CurrentFilePath, "");
+
+    dialogs_.clear();
+    CurrentFilePath = PathOf("no-folder/a.c");
+    AnswerButton(framework::IDYES);
+    EXPECT_FALSE(NewDocument());
+    EXPECT_EQ(DialogTexts(), (std::vector<std::string>{kAskToSave, kSaveFailed, kSaveFirstFailed}));
+    EXPECT_EQ(dialogs_[1].style, framework::MB_ICONERROR);
+    EXPECT_EQ(EditorText(), "untitled text");
+    EXPECT_EQ(CurrentFilePath, PathOf("no-folder/a.c"));
+    EXPECT_EQ(IsSaved, 0);
+  });
+}
+
+// n bytes opened, edited back to the same text and saved: n + 2 bytes. A second save without
+// typing writes nothing.
+TEST_F(DocumentsTest, SaveWritesTheTextAndOneLineBreakOnlyWhenUnsaved) {
+  RunProgram([this] {
+    OpenBaseFile("a.c", "int x;\r\n");
+    ShowDocumentPath("untouched");
+    EXPECT_TRUE(SaveDocument());
+    EXPECT_EQ(Part6(), "untouched");
+    EXPECT_EQ(BaseFile("a.c"), "int x;\r\n");
+
+    IsSaved = 0;
+    EXPECT_TRUE(SaveDocument());
+    EXPECT_EQ(BaseFile("a.c"), "int x;\r\n\r\n");
+    EXPECT_EQ(IsSaved, 1);
+    EXPECT_EQ(Part6(), PathOf("a.c"));
+
+    WriteBaseFile("a.c", "changed outside");
+    EXPECT_TRUE(SaveDocument());
+    EXPECT_EQ(BaseFile("a.c"), "changed outside");
+    EXPECT_TRUE(dialogs_.empty());
+  });
+}
+
+TEST_F(DocumentsTest, SavingAnUntitledDocumentAsksForAFile) {
+  RunProgram([this] {
+    TypeDocument("中文 text");
+    ShowDocumentPath("暂未保存");
+    EXPECT_FALSE(SaveDocument()) << "cancelled";
+    EXPECT_EQ(Part6(), "") << "a cancelled dialog blanks part 6";
+    EXPECT_EQ(IsSaved, 0);
+
+    AnswerPath(PathOf("no-folder/a.c"));
+    EXPECT_FALSE(SaveDocument());
+    EXPECT_EQ(DialogTexts().size(), 2u) << "a failing write after the dialog shows no message";
+    EXPECT_EQ(CurrentFilePath, "");
+
+    AnswerPath(PathOf("new.c"));
+    EXPECT_TRUE(SaveDocument());
+    EXPECT_EQ(BaseFile("new.c"), "中文 text\r\n");
+    EXPECT_EQ(CurrentFilePath, PathOf("new.c"));
+    EXPECT_EQ(IsSaved, 1);
+    EXPECT_EQ(Part6(), PathOf("new.c"));
+    ExpectFileDialog(dialogs_.back(), framework::DialogKind::SaveFile);
+  });
+  EXPECT_FALSE(BaseFile("recent.txt").has_value());
+}
+
+// The write fails part-way (as on a full disk): the message shows, the file on disk and the
+// text in the editor both survive, and nothing is left beside the file.
+TEST_F(DocumentsTest, ASaveThatCannotWriteLosesNothing) {
+  const std::string old(1000, 'o');
+  const std::string typed(100000, 't');
+  RunProgram([&] {
+    OpenBaseFile("a.c", old);
+    TypeDocument(typed);
+    {
+      const FileSizeLimit limit(4096);
+      EXPECT_FALSE(SaveDocument());
+    }
+    EXPECT_EQ(DialogTexts(), std::vector<std::string>{kSaveFailed});
+    EXPECT_EQ(dialogs_[0].style, framework::MB_ICONERROR);
+    EXPECT_EQ(dialogs_[0].caption, "信息：");
+    EXPECT_EQ(IsSaved, 0);
+    EXPECT_EQ(EditorText(), typed);
+    EXPECT_EQ(BaseFile("a.c"), old);
+    EXPECT_EQ(platform::FindFiles(PathOf("*")), (std::vector<std::string>{"a.c"}));
+  });
+}
+
+TEST_F(DocumentsTest, ASaveKeepsPermissionsAndWritesThroughALink) {
+  ASSERT_EQ(mkdir(PathOf("real").c_str(), 0755), 0);
+  WriteBaseFile("real/a.c", "old");
+  ASSERT_EQ(chmod(PathOf("real/a.c").c_str(), 0600), 0);
+  ASSERT_EQ(symlink("real/a.c", PathOf("link.c").c_str()), 0);
+  RunProgram([this] {
+    LoadFileAsDocument(PathOf("link.c"));
+    TypeDocument("new");
+    EXPECT_TRUE(SaveDocument());
+  });
+  struct stat status {};
+  ASSERT_EQ(lstat(PathOf("link.c").c_str(), &status), 0);
+  EXPECT_TRUE(S_ISLNK(status.st_mode));
+  ASSERT_EQ(stat(PathOf("real/a.c").c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0600u);
+  EXPECT_EQ(BaseFile("real/a.c"), "new\r\n");
+}
+
+// An existing file is overwritten without a question; IsSaved stays as it was.
+TEST_F(DocumentsTest, SaveAsWritesTheChosenFileAndRemembersIt) {
+  WriteBaseFile("other.c", "existing");
+  WriteBaseFile("recent.txt", "/x/old.c\r\n");
+  RunProgram([this] {
+    TypeDocument("text");
+    SaveDocumentAs();
+    EXPECT_EQ(CurrentFilePath, "") << "cancelled";
+
+    AnswerPath(PathOf("other.c"));
+    SaveDocumentAs();
+    EXPECT_EQ(BaseFile("other.c"), "text\r\n");
+    EXPECT_EQ(CurrentFilePath, PathOf("other.c"));
+    EXPECT_EQ(Part6(), PathOf("other.c"));
+    EXPECT_EQ(IsSaved, 0);
+    ExpectFileDialog(dialogs_.back(), framework::DialogKind::SaveFile);
+    EXPECT_EQ(dialogs_.size(), 2u);
+
+    AnswerPath(PathOf("no-folder/a.c"));
+    SaveDocumentAs();
+    EXPECT_EQ(dialogs_.back().text, kSaveFailed);
+    EXPECT_EQ(dialogs_.back().style, 0u) << "no icon";
+    EXPECT_EQ(CurrentFilePath, PathOf("other.c"));
+  });
+  EXPECT_EQ(BaseFile("recent.txt"), "/x/old.c\r\n" + PathOf("other.c") + "\r\n");
+}
+
+// The text stops at the first NUL byte; every open is remembered, repeats included; a file
+// that cannot be read opens empty under its name and is remembered too.
+TEST_F(DocumentsTest, OpenLoadsTheChosenFileAndRemembersIt) {
+  WriteBaseFile("a.c", "int a;\0rest"s);
+  ASSERT_EQ(mkdir(PathOf("folder.c").c_str(), 0755), 0);
+  RunProgram([this] {
+    TypeDocument("kept");
+    OpenDocument();
+    EXPECT_EQ(EditorText(), "kept") << "cancelled";
+    EXPECT_EQ(IsSaved, 0);
+    ExpectFileDialog(dialogs_.back(), framework::DialogKind::OpenFile);
+
+    for (int time = 0; time < 3; ++time) {
+      AnswerPath(PathOf("a.c"));
+      OpenDocument();
+    }
+    EXPECT_EQ(EditorText(), "int a;");
+    EXPECT_EQ(IsSaved, 1);
+    EXPECT_EQ(CurrentFilePath, PathOf("a.c"));
+    EXPECT_EQ(Part6(), PathOf("a.c"));
+
+    for (const char* unreadable : {"missing.c", "folder.c"}) {
+      SCOPED_TRACE(unreadable);
+      AnswerPath(PathOf(unreadable));
+      OpenDocument();
+      EXPECT_EQ(EditorText(), "");
+      EXPECT_EQ(IsSaved, 1);
+      EXPECT_EQ(CurrentFilePath, PathOf(unreadable));
+    }
+  });
+  const std::string a = PathOf("a.c") + "\r\n";
+  EXPECT_EQ(BaseFile("recent.txt"), a + a + a + PathOf("missing.c") + "\r\n" + PathOf("folder.c") + "\r\n");
+}
+
+}  // namespace
