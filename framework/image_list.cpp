@@ -1,26 +1,15 @@
 #include "framework/image_list.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QPixmap>
 
-#include "platform/code_page.h"
+#include "framework/picture_file.h"
 
 namespace framework {
-
-namespace {
-
-QString ResolvePictureFile(const std::string& file) {
-  const QString path = platform::AnsiToQString(file);
-  return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(path);
-}
-
-}  // namespace
 
 ImageList::ImageList(const std::vector<std::string>& files) {
   bool sized = false;
   for (const std::string& file : files) {
-    const QPixmap picture(ResolvePictureFile(file));
+    const QPixmap picture(PictureFilePath(file));
     if (!picture.isNull() && !sized) {
       pictureSize_ = picture.size();
       sized = true;

@@ -1,5 +1,10 @@
-// Label: a caption on the window. Its feedback event carries an integer from whoever raises
-// it; the hot-key code uses it to hand a hot key's id to the IDE's handler.
+// Label: a caption on the window. An "&" in the caption underlines the character after it and
+// is not shown itself ("&&" shows one "&"). A double click raises the double-click event; a
+// single click does nothing.
+//
+// Its feedback event carries an integer from whoever raises it: RaiseFeedback, or the message
+// kLabelFeedbackMessage sent to the label's window with the value as wParam, which is how the
+// hot-key code hands a hot key's id to the IDE's handler.
 #pragma once
 
 #include <functional>
@@ -7,13 +12,18 @@
 
 #include "framework/unit.h"
 #include "framework/window_definition.h"
+#include "platform/win_types.h"
 
 namespace framework {
+
+constexpr platform::UINT kLabelFeedbackMessage = 0x8075;
 
 class Label : public WidgetUnit {
  public:
   Label(const ControlDefinition& definition, QWidget* parent);
+  ~Label() override;
 
+  // The caption as set, "&" included.
   std::string Caption() const;
   void SetCaption(const std::string& caption);
 
@@ -21,6 +31,7 @@ class Label : public WidgetUnit {
   int RaiseFeedback(int value);
 
   std::function<int(int value)> OnFeedback;
+  std::function<void()> OnDoubleClick;
 };
 
 }  // namespace framework

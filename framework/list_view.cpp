@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "framework/item_view_rows.h"
 #include "platform/code_page.h"
 
 namespace framework {
@@ -60,20 +61,9 @@ int ListView::RowCount() const { return Tree()->topLevelItemCount(); }
 
 void ListView::Clear() { Tree()->clear(); }
 
-int ListView::SelectedRow() const {
-  const QList<QTreeWidgetItem*> selected = Tree()->selectedItems();
-  return selected.isEmpty() ? -1 : Tree()->indexOfTopLevelItem(selected.first());
-}
+int ListView::SelectedRow() const { return SelectedRowOf(Tree()); }
 
-void ListView::SelectRow(int row) {
-  QTreeWidgetItem* item = Tree()->topLevelItem(row);
-  if (item == nullptr) {
-    Tree()->clearSelection();
-    return;
-  }
-  Tree()->setCurrentItem(item);
-  Tree()->scrollToItem(item);
-}
+void ListView::SelectRow(int row) { SelectRowOf(Tree(), row); }
 
 // Watches the viewport after the view has seen the press, so the row under the mouse is
 // already the selected one when a handler reads it.
@@ -81,7 +71,7 @@ bool ListView::eventFilter(QObject*, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);
-  const int row = Tree()->indexAt(mouse->position().toPoint()).row();
+  const int row = RowUnderMouse(Tree(), mouse);
   if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
     if (OnDoubleClick) OnDoubleClick(row);
   } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {

@@ -2,9 +2,12 @@
 
 #include "framework/common_dialog.h"
 #include "framework/drop_target.h"
+#include "framework/group_box.h"
 #include "framework/label.h"
+#include "framework/list_box.h"
 #include "framework/list_view.h"
 #include "framework/page_control.h"
+#include "framework/picture_box.h"
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
 
@@ -31,6 +34,15 @@ std::unique_ptr<Unit> BuildUnit(const ControlDefinition& definition, QWidget* pa
       break;
     case ControlKind::Label:
       shown = std::make_unique<Label>(definition, parent);
+      break;
+    case ControlKind::PictureBox:
+      shown = std::make_unique<PictureBox>(definition, parent);
+      break;
+    case ControlKind::GroupBox:
+      shown = std::make_unique<GroupBox>(definition, parent);
+      break;
+    case ControlKind::ListBox:
+      shown = std::make_unique<ListBox>(definition, parent);
       break;
   }
   shown->SetGeometry(definition.geometry);

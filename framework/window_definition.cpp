@@ -62,6 +62,11 @@ ControlDefinition& ControlDefinition::WithFileDialog(FileDialogDefinition settin
   return *this;
 }
 
+ControlDefinition& ControlDefinition::WithPicture(std::string file) {
+  picture = std::move(file);
+  return *this;
+}
+
 WindowDefinition::WindowDefinition(std::string name, std::string caption, Geometry geometry,
                                    std::vector<ControlDefinition> controls)
     : name(std::move(name)), caption(std::move(caption)), geometry(geometry), controls(std::move(controls)) {}

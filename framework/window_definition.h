@@ -16,12 +16,15 @@ enum class ControlKind {
   PageControl,  // pages with captions, each a parent for controls
   ListView,     // report view: columns and rows
   Label,
+  PictureBox,    // a PNG picture, or an animated GIF that loops
+  GroupBox,      // a captioned frame, a parent for controls
+  ListBox,       // rows of text in the order added
   CommonDialog,  // not shown: the open and save dialogs
   DropTarget,    // not shown: receives dropped files and text once registered on a window
 };
 
 // Left, top, width and height in pixels, relative to the parent (the window's client area,
-// or the page control whose page holds the control).
+// the page control whose page holds the control, or the group box, its caption included).
 struct Geometry {
   int left = 0;
   int top = 0;
@@ -65,10 +68,11 @@ struct ControlDefinition {
   ControlDefinition& WithPages(std::vector<std::string> pageCaptions);
   ControlDefinition& WithColumns(std::vector<ListViewColumnDefinition> listColumns);
   ControlDefinition& WithFileDialog(FileDialogDefinition settings);
+  ControlDefinition& WithPicture(std::string file);
 
   ControlKind kind;
   std::string name;
-  std::string caption;  // a label's text; a common dialog's title
+  std::string caption;  // a label's text; a group box's caption; a common dialog's title
   Geometry geometry;
   std::string parent;  // name of an earlier control of the table; empty for the window
   int page = 0;        // the page, counted from 0, when the parent is a page control
@@ -81,6 +85,8 @@ struct ControlDefinition {
   std::vector<std::string> pages;  // page captions
   std::vector<ListViewColumnDefinition> columns;
   FileDialogDefinition fileDialog;
+  // A picture box's PNG or GIF file; a relative path is taken from the program file's directory.
+  std::string picture;
 };
 
 struct WindowDefinition {

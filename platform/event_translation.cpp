@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <optional>
@@ -54,17 +55,30 @@ std::string CharacterBytes(const QKeyEvent* key) {
   return key->key() == Qt::Key_Delete ? std::string() : QStringToAnsi(key->text());
 }
 
+// One WM_CHAR per byte, every byte sent even when an earlier one was swallowed.
+bool CharactersSwallowed(HWND window, const std::string& bytes, LPARAM lParam) {
+  bool swallowed = false;
+  for (const char byte : bytes) {
+    swallowed |= Swallowed(RunProcedureChain(window, WM_CHAR, static_cast<unsigned char>(byte), lParam));
+  }
+  return swallowed;
+}
+
 bool KeyPressSwallowed(HWND window, const QKeyEvent* key) {
   const LPARAM lParam = KeyMessageLParam(false, key->isAutoRepeat());
   if (const int virtualKey = VirtualKeyFromQtKey(key->key())) {
     if (Swallowed(RunProcedureChain(window, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), lParam)))
       return true;
   }
-  bool swallowed = false;
-  for (const char byte : CharacterBytes(key)) {
-    swallowed |= Swallowed(RunProcedureChain(window, WM_CHAR, static_cast<unsigned char>(byte), lParam));
-  }
-  return swallowed;
+  return CharactersSwallowed(window, CharacterBytes(key), lParam);
+}
+
+// Text that an input method commits (how Chinese is typed) is typed text like a key's. A
+// swallowed commit is taken out of the event, which still goes on: the composition it ends or
+// changes must reach the widget all the same, or the widget would go on showing it.
+void TranslateInputMethodCommit(HWND window, QInputMethodEvent* input) {
+  const std::string bytes = QStringToAnsi(input->commitString());
+  if (CharactersSwallowed(window, bytes, KeyMessageLParam(false, false))) input->setCommitString(QString());
 }
 
 // Windows sends no key-up between the repeats of a held key.
@@ -120,6 +134,9 @@ bool Translate(const Target& target, QWidget* watched, QEvent* event) {
       return IsKeyTarget(target) && KeyPressSwallowed(target.window, static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease:
       return IsKeyTarget(target) && KeyReleaseSwallowed(target.window, static_cast<QKeyEvent*>(event));
+    case QEvent::InputMethod:
+      if (IsKeyTarget(target)) TranslateInputMethodCommit(target.window, static_cast<QInputMethodEvent*>(event));
+      return false;
     case QEvent::FocusIn:
       return !target.atViewport && Swallowed(RunProcedureChain(target.window, WM_SETFOCUS, 0, 0));
     case QEvent::FocusOut:

@@ -38,18 +38,27 @@ MenuModel* FindMenu(HMENU menu) {
   return found == Menus().end() ? nullptr : &found->second;
 }
 
-MenuItem* FindMenuItem(HMENU menu, UINT item, UINT flags) {
+std::optional<MenuItemPlace> FindMenuItemPlace(HMENU menu, UINT item, UINT flags) {
   MenuModel* model = FindMenu(menu);
-  if (model == nullptr) return nullptr;
-  if (flags & MF_BYPOSITION) return item < model->items.size() ? &model->items[item] : nullptr;
-  for (MenuItem& candidate : model->items) {
+  if (model == nullptr) return std::nullopt;
+  if (flags & MF_BYPOSITION) {
+    if (item >= model->items.size()) return std::nullopt;
+    return MenuItemPlace{menu, model, item};
+  }
+  for (std::size_t position = 0; position < model->items.size(); ++position) {
+    const MenuItem& candidate = model->items[position];
     if (candidate.submenu != nullptr) {
-      if (MenuItem* inside = FindMenuItem(candidate.submenu, item, flags)) return inside;
+      if (auto inside = FindMenuItemPlace(candidate.submenu, item, flags)) return inside;
     } else if (candidate.id == item) {
-      return &candidate;
+      return MenuItemPlace{menu, model, position};
     }
   }
-  return nullptr;
+  return std::nullopt;
+}
+
+MenuItem* FindMenuItem(HMENU menu, UINT item, UINT flags) {
+  const std::optional<MenuItemPlace> place = FindMenuItemPlace(menu, item, flags);
+  return place ? &place->Item() : nullptr;
 }
 
 bool MenuContains(HMENU menu, HMENU other) {

@@ -1,7 +1,9 @@
 #include "platform/popup_menu_view.h"
 
+#include <QActionGroup>
 #include <QMenu>
 
+#include "platform/bitmap_registry.h"
 #include "platform/code_page.h"
 #include "platform/handle_id.h"
 #include "platform/menu_model.h"
@@ -10,7 +12,20 @@
 namespace platform {
 namespace {
 
-void Fill(QMenu* view, HMENU menu, HWND owner);
+bool HasBitmaps(const MenuItem& item) { return item.uncheckedBitmap != nullptr || item.checkedBitmap != nullptr; }
+
+// Item pictures take the check mark's place; otherwise a checked item shows its mark, a
+// radio one inside an exclusive group, as Qt draws radio marks only there.
+void ShowCheck(QMenu* view, QAction* action, const MenuItem& item) {
+  const bool checked = (item.flags & MF_CHECKED) != 0;
+  if (HasBitmaps(item)) {
+    action->setIcon(QIcon(FindBitmap(checked ? item.checkedBitmap : item.uncheckedBitmap)));
+    return;
+  }
+  action->setCheckable(checked);
+  action->setChecked(checked);
+  if (checked && item.radioCheck) (new QActionGroup(view))->addAction(action);
+}
 
 void AddItem(QMenu* view, const MenuItem& item, int position, HWND owner) {
   const bool enabled = (item.flags & (MF_GRAYED | MF_DISABLED)) == 0;
@@ -22,19 +37,35 @@ void AddItem(QMenu* view, const MenuItem& item, int position, HWND owner) {
     const HMENU handle = item.submenu;
     QObject::connect(submenu, &QMenu::aboutToShow, submenu, [submenu, handle, position, owner] {
       SendMessageA(owner, WM_INITMENUPOPUP, IdOfHandle(handle), position);
-      Fill(submenu, handle, owner);
+      FillMenuView(submenu, handle, owner);
     });
   } else {
     QAction* action = view->addAction(AnsiToQString(item.text));
     action->setData(item.id);
     action->setEnabled(enabled);
-    action->setCheckable((item.flags & MF_CHECKED) != 0);
-    action->setChecked((item.flags & MF_CHECKED) != 0);
+    ShowCheck(view, action, item);
   }
 }
 
-void Fill(QMenu* view, HMENU menu, HWND owner) {
+// Actions go with clear(); the submenus and radio groups of an earlier filling are the view's
+// children and would pile up while it lives. A submenu may be in the middle of its own
+// signal, so it goes later.
+void ClearView(QMenu* view) {
   view->clear();
+  const QObjectList children = view->children();  // deleting a child changes the list
+  for (QObject* child : children) {
+    if (qobject_cast<QActionGroup*>(child) != nullptr) {
+      delete child;
+    } else if (qobject_cast<QMenu*>(child) != nullptr) {
+      child->deleteLater();
+    }
+  }
+}
+
+}  // namespace
+
+void FillMenuView(QMenu* view, HMENU menu, HWND owner) {
+  ClearView(view);
   const MenuModel* model = FindMenu(menu);
   if (model == nullptr) return;
   const std::vector<MenuItem> items = model->items;  // the owner may change the menu meanwhile
@@ -43,11 +74,9 @@ void Fill(QMenu* view, HMENU menu, HWND owner) {
   }
 }
 
-}  // namespace
-
 std::optional<UINT> ShowPopupMenu(HMENU menu, HWND owner, QPoint at) {
   QMenu view;
-  Fill(&view, menu, owner);
+  FillMenuView(&view, menu, owner);
   const QAction* chosen = view.exec(at);
   if (chosen == nullptr || !chosen->data().isValid()) return std::nullopt;
   return chosen->data().toUInt();

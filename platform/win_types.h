@@ -19,9 +19,11 @@ using COLORREF = std::uint32_t;  // blue-green-red: red is 0x0000FF
 struct HWND__;
 struct HMENU__;
 struct HANDLE__;
+struct HBITMAP__;
 using HWND = HWND__*;
 using HMENU = HMENU__*;
 using HANDLE = HANDLE__*;
+using HBITMAP = HBITMAP__*;
 
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
@@ -140,9 +142,18 @@ constexpr UINT MF_BITMAP = 0x0004;
 constexpr UINT MF_OWNERDRAW = 0x0100;
 constexpr UINT MF_CHECKED = 0x0008;
 constexpr UINT MF_POPUP = 0x0010;
+constexpr UINT MF_UNHILITE = 0x0000;
+constexpr UINT MF_HILITE = 0x0080;
 constexpr UINT MF_BYPOSITION = 0x0400;
 constexpr UINT MF_SEPARATOR = 0x0800;
 constexpr UINT TPM_RETURNCMD = 0x0100;
+
+// RegisterHotKey modifiers; a WM_HOTKEY lParam carries them in its low word.
+constexpr UINT MOD_ALT = 0x0001;
+constexpr UINT MOD_CONTROL = 0x0002;
+constexpr UINT MOD_SHIFT = 0x0004;
+constexpr UINT MOD_WIN = 0x0008;
+constexpr UINT MOD_NOREPEAT = 0x4000;
 
 // Virtual-key codes.
 constexpr int VK_BACK = 0x08;

@@ -8,6 +8,7 @@
 
 #include "editor_fixture.h"
 #include "platform/window.h"
+#include "tests/platform/recording_subclass.h"
 
 namespace {
 
@@ -148,20 +149,11 @@ TEST_F(SciEditorTest, BorderTypesSetTheContainerFrame) {
   EXPECT_EQ(editor.Border(), 9);
 }
 
-// Counts the messages that reach the container ahead of the editor's own procedure.
-UINT lastContainerMessage = 0;
-WNDPROC containerNext = nullptr;
-LRESULT ContainerSpy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  lastContainerMessage = message;
-  return CallWindowProcA(containerNext, window, message, wParam, lParam);
-}
-
 TEST_F(SciEditorTest, SendWindowMessageGoesToTheContainerAndDirectCallToTheComponent) {
   ASSERT_TRUE(editor.Create(parentWindow));
-  containerNext = reinterpret_cast<WNDPROC>(SetWindowLongA(editor.GetContainerHandle(), GWL_WNDPROC,
-                                                           reinterpret_cast<std::intptr_t>(&ContainerSpy)));
+  test::RecordingSubclass container(editor.GetContainerHandle());
   editor.SendWindowMessage(SCI_SETREADONLY, 1);
-  EXPECT_EQ(lastContainerMessage, SCI_SETREADONLY);
+  EXPECT_EQ(container.Received(SCI_SETREADONLY).size(), 1u);
   EXPECT_EQ(editor.DirectCall(SCI_GETREADONLY), 0);
   editor.DirectCall(SCI_SETREADONLY, 1);
   EXPECT_EQ(editor.DirectCall(SCI_GETREADONLY), 1);

@@ -50,11 +50,13 @@ TEST_F(FrameworkTest, UnsoundDefinitionsLoadNothing) {
   const ControlDefinition label(ControlKind::Label, "A");
   const ControlDefinition child = ControlDefinition(ControlKind::Label, "B").OnParent("A");
   const ControlDefinition pages = ControlDefinition(ControlKind::PageControl, "P").WithPages({"one"});
+  const ControlDefinition group(ControlKind::GroupBox, "G");
   const std::vector<std::vector<ControlDefinition>> unsound = {
       {label, label},                                                        // two of one name
       {ControlDefinition(ControlKind::Label, "B").OnParent("Nowhere")},      // unknown parent
       {label, child},                                                        // holds no controls
       {pages, ControlDefinition(ControlKind::Label, "B").OnParent("P", 1)},  // lacks the page
+      {group, ControlDefinition(ControlKind::Label, "B").OnParent("G", 1)},  // has no pages
       {ControlDefinition(ControlKind::Label, "B").OnParent("P"), pages},     // parent comes later
   };
   for (const auto& controls : unsound) {

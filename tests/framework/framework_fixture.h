@@ -34,6 +34,17 @@ inline framework::WindowDefinition SampleWindow() {
        ControlDefinition(ControlKind::DropTarget, "Drops")});
 }
 
+// The start window's units: a group box holding a list box and a label, as that window has them.
+inline framework::WindowDefinition GroupedSampleWindow() {
+  using framework::ControlDefinition;
+  using framework::ControlKind;
+  return framework::WindowDefinition(
+      "GroupedWindow", "开始", {40, 40, 511, 395},
+      {ControlDefinition(ControlKind::GroupBox, "Recent", {264, 98, 240, 232}, "最近打开"),
+       ControlDefinition(ControlKind::ListBox, "RecentList", {8, 16, 224, 176}).OnParent("Recent"),
+       ControlDefinition(ControlKind::Label, "New", {14, 200, 64, 24}, "新建(&O)").OnParent("Recent")});
+}
+
 class FrameworkTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -52,9 +63,9 @@ class FrameworkTest : public ::testing::Test {
     framework::SetExitRoutine(nullptr);
   }
 
-  // Builds the sample window and shows it, modeless and without an owner.
-  framework::Form* LoadSample() {
-    framework::Form* form = framework::Form::Create(SampleWindow());
+  // Builds the window and shows it, modeless and without an owner.
+  framework::Form* LoadSample(const framework::WindowDefinition& definition = SampleWindow()) {
+    framework::Form* form = framework::Form::Create(definition);
     if (form != nullptr) form->Load();
     return form;
   }

@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -9,6 +10,7 @@
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
 #include "framework_fixture.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -110,14 +112,70 @@ TEST_F(FrameworkTest, PageControlShowsHidesAndMoves) {
 TEST_F(FrameworkTest, LabelFeedbackReachesItsHandler) {
   auto* label = LoadSample()->Find<framework::Label>("HotKeys");
   EXPECT_EQ(label->RaiseFeedback(33001), 0);  // no handler yet
+  EXPECT_EQ(platform::SendMessageA(label->Handle(), framework::kLabelFeedbackMessage, 33001, 0), 0);
   std::vector<int> values;
   label->OnFeedback = [&](int value) {
     values.push_back(value);
     return 1;
   };
   EXPECT_EQ(label->RaiseFeedback(33004), 1);
-  EXPECT_EQ(values, (std::vector<int>{33004}));
+  EXPECT_EQ(platform::SendMessageA(label->Handle(), framework::kLabelFeedbackMessage, 33006, 0), 1);
+  platform::SendMessageA(label->Handle(), framework::kLabelFeedbackMessage + 1, 33002, 0);  // not feedback
+  EXPECT_EQ(values, (std::vector<int>{33004, 33006}));
   EXPECT_EQ(label->Caption(), "hot");
+}
+
+TEST_F(FrameworkTest, LabelActsOnADoubleClickOnly) {
+  auto* label = LoadSample(GroupedSampleWindow())->Find<framework::Label>("New");
+  int doubleClicks = 0;
+  label->OnDoubleClick = [&] { ++doubleClicks; };
+  QTest::mouseClick(label->Widget(), Qt::LeftButton);
+  EXPECT_EQ(doubleClicks, 0);
+  QTest::mouseDClick(label->Widget(), Qt::LeftButton);
+  EXPECT_EQ(doubleClicks, 1);
+  QTest::mouseDClick(label->Widget(), Qt::RightButton);
+  EXPECT_EQ(doubleClicks, 1);
+}
+
+QImage Rendered(QWidget& widget) {
+  QImage image(widget.size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  widget.render(&image);
+  return image;
+}
+
+// "新建(&O)" shows as "新建(O)" with the O underlined: the two renderings differ only in the
+// line under the O, not by an "&" that would move the letters after it.
+TEST_F(FrameworkTest, LabelShowsItsMnemonicUnderlinedInPlaceOfTheAmpersand) {
+  framework::Form* form = LoadSample(GroupedSampleWindow());
+  auto* label = form->Find<framework::Label>("New");
+  EXPECT_EQ(label->Caption(), "新建(&O)");
+  const QImage withMnemonic = Rendered(*label->Widget());
+  label->SetCaption("新建(O)");
+  const QImage plain = Rendered(*label->Widget());
+  std::vector<int> differingRows;
+  for (int y = 0; y < plain.height(); ++y) {
+    for (int x = 0; x < plain.width(); ++x) {
+      if (plain.pixel(x, y) != withMnemonic.pixel(x, y)) {
+        differingRows.push_back(y);
+        break;
+      }
+    }
+  }
+  ASSERT_FALSE(differingRows.empty());
+  EXPECT_LE(differingRows.back() - differingRows.front(), 2);
+}
+
+TEST_F(FrameworkTest, GroupBoxPlacesItsControlsRelativeToItself) {
+  framework::Form* form = LoadSample(GroupedSampleWindow());
+  const auto placement = [form](const char* name) {
+    const QWidget* widget = form->Find<framework::WidgetUnit>(name)->Widget();
+    return QRect(widget->mapTo(form->ClientArea(), QPoint(0, 0)), widget->size());
+  };
+  EXPECT_EQ(placement("Recent"), QRect(264, 98, 240, 232));
+  EXPECT_EQ(placement("RecentList"), QRect(264 + 8, 98 + 16, 224, 176));
+  EXPECT_EQ(placement("New"), QRect(264 + 14, 98 + 200, 64, 24));
+  EXPECT_TRUE(form->Find<framework::WidgetUnit>("RecentList")->Widget()->isVisible());
 }
 
 class ListViewTest : public FrameworkTest {

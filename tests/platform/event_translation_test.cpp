@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
@@ -15,6 +16,8 @@ namespace {
 using namespace platform;
 
 constexpr UINT SCI_GETLENGTH = 2006;
+constexpr UINT SCI_GETTEXT = 2182;
+constexpr UINT SCI_SETCODEPAGE = 2037;
 
 // A shown and active top-level widget holding a "static" container and, inside it, an editing
 // window with a client edge (so its viewport is offset by the frame) that has the focus.
@@ -34,6 +37,25 @@ class EventTranslation : public testing::Test {
   void Type(const QString& text) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
     QApplication::sendEvent(WidgetFromWindow(editor), &press);
+  }
+
+  std::string Text() {
+    std::string text(static_cast<std::size_t>(Length()) + 1, '\0');
+    SendMessageA(editor, SCI_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.pop_back();
+    return text;
+  }
+
+  // What an input method sends while the user composes, and when the chosen text is committed
+  // (which ends the composition).
+  void Compose(const QString& preedit) {
+    QInputMethodEvent composing(preedit, {});
+    QApplication::sendEvent(WidgetFromWindow(editor), &composing);
+  }
+  void Commit(const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(WidgetFromWindow(editor), &commit);
   }
 
   QWidget top;
@@ -159,6 +181,36 @@ TEST_F(EventTranslation, FocusChangesArriveAsFocusMessages) {
   SetFocus(editor);
   EXPECT_EQ(recorder.Received(WM_KILLFOCUS).size(), 1u);
   EXPECT_EQ(recorder.Received(WM_SETFOCUS).size(), 1u);
+}
+
+TEST_F(EventTranslation, InputMethodCommitArrivesAsCharBytesAndTheCompositionIsNot) {
+  SendMessageA(editor, SCI_SETCODEPAGE, 65001, 0);
+  test::RecordingSubclass recorder(editor);
+  Compose("zhong");
+  EXPECT_TRUE(recorder.Received(WM_CHAR).empty());
+  Commit(QString(QChar(0x4E2D)));  // GBK D6 D0
+  const auto chars = recorder.Received(WM_CHAR);
+  ASSERT_EQ(chars.size(), 2u);
+  EXPECT_EQ(chars[0].wParam, 0xD6u);
+  EXPECT_EQ(chars[1].wParam, 0xD0u);
+  EXPECT_EQ(chars[0].lParam, 1);
+  EXPECT_EQ(Text(), "\xE4\xB8\xAD");
+}
+
+TEST_F(EventTranslation, SwallowedCommitTypesNothingButEndsTheComposition) {
+  SendMessageA(editor, SCI_SETCODEPAGE, 65001, 0);
+  test::RecordingSubclass recorder(editor, [](const test::Message& m) -> std::optional<LRESULT> {
+    if (m.message == WM_CHAR && m.wParam == 0xD6) return 1;
+    return std::nullopt;
+  });
+  Compose("zhong");
+  Commit(QString(QChar(0x4E2D)));
+  EXPECT_EQ(recorder.Received(WM_CHAR).size(), 2u);
+  EXPECT_EQ(Text(), "");
+
+  recorder.SetHandler({});
+  Commit("ab");
+  EXPECT_EQ(Text(), "ab");
 }
 
 }  // namespace

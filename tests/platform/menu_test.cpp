@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QStyle>
 #include <QWidget>
 #include <string>
+#include <vector>
 
+#include "platform/bitmap.h"
+#include "platform/system_metrics.h"
 #include "platform/window.h"
 #include "recording_subclass.h"
 
@@ -143,6 +148,128 @@ TEST_F(Menus, GreyedSeparatorAndUnknownItemsCannotBeChosen) {
   SetPopupMenuAnswer([](HMENU) -> std::optional<UINT> { return 106; });
   EXPECT_TRUE(TrackPopupMenu(menu, 0, 0, 0, 0, owner, nullptr));
   EXPECT_TRUE(recorder.Received(WM_COMMAND).empty());
+}
+
+// The ids of a menu's items in order; a popup shows as 0.
+std::vector<UINT> Ids(HMENU menu) {
+  std::vector<UINT> ids;
+  for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+    ids.push_back(GetSubMenu(menu, position) != nullptr ? 0 : GetMenuItemID(menu, position));
+  }
+  return ids;
+}
+
+TEST_F(Menus, InsertGoesBeforeTheNamedItemOrAtTheEnd) {
+  struct Case {
+    UINT position;
+    UINT flags;
+    std::vector<UINT> menuIds;
+    std::vector<UINT> submenuIds;
+  };
+  const Case cases[] = {
+      {0, MF_BYPOSITION, {1, 101, 100, 107, 0}, {106}},
+      {3, MF_BYPOSITION, {101, 100, 107, 1, 0}, {106}},
+      {4, MF_BYPOSITION, {101, 100, 107, 0, 1}, {106}},
+      {0xFFFFFFFF, MF_BYPOSITION, {101, 100, 107, 0, 1}, {106}},
+      {107, MF_BYCOMMAND, {101, 100, 1, 107, 0}, {106}},
+      {106, MF_BYCOMMAND, {101, 100, 107, 0}, {1, 106}},  // in the submenu that holds it
+      {555, MF_BYCOMMAND, {101, 100, 107, 0, 1}, {106}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.position);
+    const HMENU copy = CreatePopupMenu();
+    const HMENU inner = CreatePopupMenu();
+    for (const UINT id : {101u, 100u, 107u}) AppendMenuA(copy, id == 100 ? MF_SEPARATOR : MF_STRING, id, "");
+    AppendMenuA(inner, MF_STRING, 106, "删除");
+    AppendMenuA(copy, MF_POPUP, AsItem(inner), "更多");
+    ASSERT_TRUE(InsertMenuA(copy, c.position, c.flags | MF_STRING, 1, "新"));
+    EXPECT_EQ(Ids(copy), c.menuIds);
+    EXPECT_EQ(Ids(inner), c.submenuIds);
+    EXPECT_EQ(MenuString(copy, 1, MF_BYCOMMAND), "新");
+    DestroyMenu(copy);
+  }
+  EXPECT_FALSE(InsertMenuA(submenu, 0, MF_BYPOSITION | MF_POPUP, AsItem(menu), "cycle"));
+  EXPECT_FALSE(InsertMenuA(AsMenu(42), 0, MF_BYPOSITION, 1, "x"));
+}
+
+TEST_F(Menus, ModifyReplacesTheItemAndDestroysASubmenuItNoLongerHolds) {
+  ASSERT_TRUE(ModifyMenuA(menu, 107, MF_BYCOMMAND | MF_GRAYED, 108, "反选"));
+  EXPECT_EQ(GetMenuItemID(menu, 2), 108u);
+  EXPECT_EQ(GetMenuState(menu, 108, MF_BYCOMMAND), MF_GRAYED);
+  EXPECT_EQ(MenuString(menu, 108, MF_BYCOMMAND), "反选");
+  ASSERT_TRUE(ModifyMenuA(menu, 3, MF_BYPOSITION | MF_POPUP, AsItem(submenu), "还有"));  // same submenu
+  EXPECT_TRUE(IsMenu(submenu));
+  EXPECT_EQ(MenuString(menu, 3, MF_BYPOSITION), "还有");
+  const HMENU inner = CreatePopupMenu();
+  AppendMenuA(submenu, MF_POPUP, AsItem(inner), "里面");
+  EXPECT_FALSE(ModifyMenuA(menu, 3, MF_BYPOSITION | MF_POPUP, AsItem(inner), "x"));  // would go with it
+  ASSERT_TRUE(ModifyMenuA(menu, 3, MF_BYPOSITION | MF_STRING, 109, "完"));
+  EXPECT_FALSE(IsMenu(submenu));
+  EXPECT_FALSE(IsMenu(inner));
+  EXPECT_EQ(GetMenuItemID(menu, 3), 109u);
+  EXPECT_FALSE(ModifyMenuA(menu, 9, MF_BYPOSITION, 1, "x"));
+}
+
+TEST_F(Menus, DeleteTakesTheSubmenuAlongRemoveLeavesIt) {
+  EXPECT_TRUE(DeleteMenu(menu, 106, MF_BYCOMMAND));  // found in the submenu
+  EXPECT_EQ(GetMenuItemCount(submenu), 0);
+  EXPECT_TRUE(DeleteMenu(menu, 0, MF_BYPOSITION));
+  EXPECT_EQ(Ids(menu), (std::vector<UINT>{100, 107, 0}));
+  EXPECT_TRUE(RemoveMenu(menu, 2, MF_BYPOSITION));
+  EXPECT_TRUE(IsMenu(submenu));
+  EXPECT_EQ(GetSubMenu(menu, 2), nullptr);
+  EXPECT_TRUE(AppendMenuA(menu, MF_POPUP, AsItem(submenu), "更多"));
+  EXPECT_EQ(GetSubMenu(menu, 2), submenu);
+  EXPECT_TRUE(DeleteMenu(menu, 2, MF_BYPOSITION));
+  EXPECT_FALSE(IsMenu(submenu));
+  EXPECT_FALSE(DeleteMenu(menu, 555, MF_BYCOMMAND));
+  EXPECT_FALSE(RemoveMenu(menu, 5, MF_BYPOSITION));
+  EXPECT_EQ(GetSubMenu(menu, -1), nullptr);
+}
+
+TEST_F(Menus, CheckMenuItemReturnsThePreviousCheck) {
+  EXPECT_EQ(CheckMenuItem(menu, 107, MF_BYCOMMAND | MF_UNCHECKED), static_cast<int>(MF_CHECKED));
+  EXPECT_EQ(CheckMenuItem(menu, 107, MF_BYCOMMAND | MF_CHECKED), static_cast<int>(MF_UNCHECKED));
+  EXPECT_EQ(CheckMenuItem(menu, 106, MF_CHECKED), static_cast<int>(MF_UNCHECKED));
+  EXPECT_EQ(GetMenuState(submenu, 0, MF_BYPOSITION), MF_CHECKED);
+  EXPECT_EQ(CheckMenuItem(menu, 0, MF_BYPOSITION | MF_CHECKED), static_cast<int>(MF_UNCHECKED));
+  EXPECT_EQ(GetMenuState(menu, 0, MF_BYPOSITION), MF_GRAYED | MF_CHECKED);
+  EXPECT_EQ(CheckMenuItem(menu, 555, MF_CHECKED), -1);
+}
+
+TEST_F(Menus, RadioCheckMovesWithinTheRangeOfTheHoldingMenu) {
+  for (const UINT id : {201u, 202u, 203u, 204u}) AppendMenuA(submenu, MF_STRING | MF_CHECKED, id, "");
+  EXPECT_TRUE(CheckMenuRadioItem(menu, 202, 204, 203, MF_BYCOMMAND));
+  std::vector<UINT> checks;
+  for (const UINT id : {106u, 201u, 202u, 203u, 204u}) checks.push_back(GetMenuState(menu, id, MF_BYCOMMAND));
+  EXPECT_EQ(checks, (std::vector<UINT>{0, MF_CHECKED, 0, MF_CHECKED, 0}));
+  EXPECT_EQ(GetMenuState(menu, 107, MF_BYCOMMAND), MF_CHECKED);  // another menu: untouched
+  // By position; the separator at 1 is left alone.
+  EXPECT_TRUE(CheckMenuRadioItem(menu, 0, 2, 0, MF_BYPOSITION));
+  EXPECT_EQ(GetMenuState(menu, 0, MF_BYPOSITION), MF_GRAYED | MF_CHECKED);
+  EXPECT_EQ(GetMenuState(menu, 1, MF_BYPOSITION), MF_SEPARATOR);
+  EXPECT_EQ(GetMenuState(menu, 2, MF_BYPOSITION), MF_UNCHECKED);
+  // A check outside the range, or no such item, changes nothing.
+  EXPECT_FALSE(CheckMenuRadioItem(menu, 202, 203, 201, MF_BYCOMMAND));
+  EXPECT_FALSE(CheckMenuRadioItem(menu, 1, 1, 1, MF_BYPOSITION));
+  EXPECT_FALSE(CheckMenuRadioItem(menu, 1, 900, 555, MF_BYCOMMAND));
+  EXPECT_EQ(GetMenuState(menu, 201, MF_BYCOMMAND), MF_CHECKED);
+}
+
+TEST_F(Menus, TheCheckMarkSizeIsQtsCheckIndicator) {
+  const int width = GetSystemMetrics(SM_CXMENUCHECK);
+  const int height = GetSystemMetrics(SM_CYMENUCHECK);
+  EXPECT_EQ(width, QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth));
+  EXPECT_EQ(height, QApplication::style()->pixelMetric(QStyle::PM_IndicatorHeight));
+  EXPECT_GT(width, 0);
+  EXPECT_EQ(GetMenuCheckMarkDimensions(), static_cast<int>(MAKELPARAM(width, height)));
+  EXPECT_EQ(GetSystemMetrics(0), 0);
+}
+
+TEST_F(Menus, ThereAreNoResourceMenusOrSystemMenus) {
+  EXPECT_EQ(LoadMenuA(nullptr, "MAINMENU"), nullptr);
+  EXPECT_EQ(GetSystemMenu(owner, FALSE), nullptr);
+  EXPECT_EQ(LoadImageA(nullptr, "11", IMAGE_BITMAP, 0, 0, 0), nullptr);
 }
 
 TEST_F(Menus, TrackPopupMenuNeedsAMenuAndAnOwner) {
