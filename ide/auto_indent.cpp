@@ -17,6 +17,10 @@ int KeptPosition(int position, int before, int after) {
   return position;
 }
 
+bool CaretAtStartOf(int line) {
+  return Editor->GetCurrentLine() == line && Editor->GetCurrentPos() == Editor->PositionFromLine(line);
+}
+
 void IndentNewLine(int line) {
   int above = line - 1;
   while (above >= 0 && HoldsOnlyItsLineEnd(above)) --above;
@@ -41,9 +45,7 @@ void AutoIndentOnNewline(const std::string& ch) {
       QCoreApplication::instance(),
       [newLine, editingWindow] {
         if (Editor == nullptr || Editor->GetEditorHandle() != editingWindow) return;
-        if (Editor->GetCurrentLine() != newLine) return;
-        if (Editor->GetCurrentPos() != Editor->PositionFromLine(newLine)) return;
-        IndentNewLine(newLine);
+        if (CaretAtStartOf(newLine)) IndentNewLine(newLine);
       },
       Qt::QueuedConnection);
 }

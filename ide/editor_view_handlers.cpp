@@ -45,8 +45,8 @@ int OnEditorUpdateUi() {
 
 // A line with another marker besides the bookmark gets the bookmark added, not removed.
 int OnEditorMarginClick(int margin, int position) {
-  const int line = Editor->LineFromPosition(position);
   if (margin != kBookmarkMargin) return 0;
+  const int line = Editor->LineFromPosition(position);
   if (Editor->MarkerGet(line) == kOnlyTheBookmark) {
     Editor->MarkerDelete(line, kBookmarkMarker);
   } else {
