@@ -18,6 +18,7 @@ int HotKeyIdSearch = 0;
 int HotKeyIdPrevBookmark = 0;
 int HotKeyIdNextBookmark = 0;
 std::vector<PluginMenuEntry> PluginMenuTable;
+std::unique_ptr<WindowMenu> MainMenu;
 std::string CompletionIndex;
 std::vector<platform::HMENU> MenuHandles;
 std::vector<std::string> RecentPaths;
@@ -36,6 +37,7 @@ void InitAppGlobals() {
   // Constructing the editor makes the editing component available.
   Editor = std::make_unique<SciEditor>();
   Free(PluginMenuTable);
+  MainMenu = std::make_unique<WindowMenu>();
   Free(MenuHandles);
   Free(RecentPaths);
 }
@@ -49,6 +51,8 @@ void OnProgramExit() {
     Free(*text);
   }
   Free(PluginMenuTable);
+  if (MainMenu) MainMenu->DestroyWindowMenu();
+  MainMenu.reset();
   Free(CompletionIndex);
   Free(MenuHandles);
   Free(RecentPaths);

@@ -1,4 +1,4 @@
-// The global state of the IDE: every Part of the application reads and writes these by name.
+// The global state of the IDE: every part of the application reads and writes these by name.
 // All of them start empty; InitAppGlobals gives the objects and arrays their values, and the
 // exit clean-up OnProgramExit frees everything once.
 #pragma once
@@ -9,6 +9,7 @@
 
 #include "editor/sci_editor.h"
 #include "ide/plugin_menu_entry.h"
+#include "ide/window_menu.h"
 #include "platform/win_types.h"
 
 // The last find-all text in UTF-8, held as the converted text and a copy of it.
@@ -39,6 +40,8 @@ extern int HotKeyIdSearch;
 extern int HotKeyIdPrevBookmark;
 extern int HotKeyIdNextBookmark;
 extern std::vector<PluginMenuEntry> PluginMenuTable;
+// The menu bar of MainWindow.
+extern std::unique_ptr<WindowMenu> MainMenu;
 // Lines of abbreviation + "★" + word + CR LF.
 extern std::string CompletionIndex;
 // The popups of the menu bar: File, Edit, Compile, View, Help.

@@ -81,6 +81,7 @@ void OnMainWindowCreated() {
   RegisterHotKeys();
   LoadPluginMenuEntries();
   BuildMainMenu();
+  MainMenu->RedrawMenuBar();
   OpenCommandLineFileOrStartWindow();
   MainWindow->SetCaption(kMainWindowTitle);
   MainWindow->Find<framework::DropTarget>(kDropTarget)->Register(MainWindow->Handle());

@@ -20,6 +20,7 @@ void FillGlobals() {
 
 void ExpectFreed() {
   EXPECT_EQ(Editor, nullptr);
+  EXPECT_EQ(MainMenu, nullptr);
   for (const std::string* text : {&CompletionPrefix, &BaseDir, &CurrentFilePath, &LastBuiltSource,
                                   &SearchTextUtf8.Converted, &SearchTextUtf8.Copy, &SearchText, &CompletionIndex}) {
     EXPECT_TRUE(text->empty()) << *text;
@@ -32,6 +33,7 @@ void ExpectFreed() {
 TEST_F(ProgramTest, StartsWithTheGlobalsAndTheMainWindowShown) {
   EXPECT_EQ(RunProgram([] {
               ASSERT_NE(Editor, nullptr);
+              ASSERT_NE(MainMenu, nullptr);
               EXPECT_TRUE(Editor->IsCreated());
               EXPECT_TRUE(PluginMenuTable.empty());
               EXPECT_TRUE(MenuHandles.empty());
