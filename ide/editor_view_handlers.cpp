@@ -8,6 +8,8 @@
 #include "ide/enclosing_bracket.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
+#include "ide/window_menu.h"
+#include "platform/input.h"
 
 namespace {
 
@@ -16,6 +18,9 @@ constexpr int kPixelsPerDigit = 7;
 constexpr int kBookmarkMargin = 0;
 constexpr int kBookmarkMarker = 1;
 constexpr int kOnlyTheBookmark = 1 << kBookmarkMarker;
+
+// MenuHandles holds the menu bar's popups, File first.
+constexpr std::size_t kEditMenuEntry = 1;
 
 constexpr int kCaretLinePart = 1;
 constexpr int kCaretColumnPart = 3;
@@ -61,6 +66,13 @@ int OnEditorLeftButtonUp() {
   return 0;
 }
 
-int OnEditorRightButtonUp() { return 0; }
+// Before the menu bar has been built there is no Edit menu to show.
+int OnEditorRightButtonUp() {
+  if (MenuHandles.size() <= kEditMenuEntry) return 0;
+  platform::POINT mouse{};
+  platform::GetCursorPos(&mouse);
+  MainMenu->TrackPopup(MenuHandles[kEditMenuEntry], mouse.x, mouse.y, 0);
+  return 0;
+}
 
 int OnEditorKeyUp() { return 0; }

@@ -9,7 +9,9 @@
 
 #include "framework/list_view.h"
 #include "framework/status_bar.h"
+#include "ide/main_menu.h"
 #include "ide/main_window_definition.h"
+#include "platform/menu.h"
 #include "platform/window.h"
 #include "program_fixture.h"
 
@@ -142,6 +144,24 @@ TEST_F(EditorViewHandlersTest, ALeftClickHidesTheCompletionList) {
     EXPECT_EQ(Editor->GetCurrentPos(), 3);
     EXPECT_EQ(HighlightedPositions(), std::set<int>{0});
   });
+}
+
+// The component's own context menu stays away: the Edit menu is the one menu asked for.
+TEST_F(EditorViewHandlersTest, ARightClickPopsUpTheEditMenuWhoseCommandsRunAsFromTheMenuBar) {
+  std::vector<platform::HMENU> shown;
+  platform::SetPopupMenuAnswer([&shown](platform::HMENU menu) -> std::optional<platform::UINT> {
+    shown.push_back(menu);
+    return MenuCommandAddBookmark;
+  });
+  RunProgram([&] {
+    SetTextAndCaret("a\nb", 2);
+    QTest::mouseClick(Viewport(), Qt::RightButton, {}, QPoint(Editor->PointXFromPosition(0) + 2, 2));
+    Settle();
+    ASSERT_EQ(MenuHandles.size(), 5u);
+    EXPECT_EQ(shown, std::vector<platform::HMENU>{MenuHandles[1]});
+    EXPECT_EQ(Editor->MarkerGet(1), 2);
+  });
+  platform::SetPopupMenuAnswer({});
 }
 
 TEST_F(EditorViewHandlersTest, TypingMarksTheDocumentUnsaved) {
