@@ -35,7 +35,14 @@ void SetTextAndCaret(const std::string& text, int caret) {
 
 std::string StatusPart(int part) { return MainWindow->Find<framework::StatusBar>(kMainStatusBar)->PartText(part); }
 
-class EditorViewHandlersTest : public ProgramTest {};
+// A font of a known size, so that every character has a cell of its own to look at.
+class EditorViewHandlersTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    WriteBaseFile("default.txt", "[配色]\r\nfont-family=DejaVu Sans Mono\r\nfont-size=12\r\n");
+  }
+};
 
 // The highlighted bracket's cell has the yellow background of the brace style.
 std::set<int> HighlightedPositions() {
@@ -43,7 +50,8 @@ std::set<int> HighlightedPositions() {
   std::set<int> highlighted;
   for (int position = 0; position < Editor->GetLength(); ++position) {
     const QColor cell =
-        view.pixelColor(Editor->PointXFromPosition(position) + 1, Editor->PointYFromPosition(position) + 1);
+        view.pixelColor((Editor->PointXFromPosition(position) + Editor->PointXFromPosition(position + 1)) / 2,
+                        Editor->PointYFromPosition(position) + 1);
     if (cell == QColor(255, 255, 0)) highlighted.insert(position);
   }
   return highlighted;
