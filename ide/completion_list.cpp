@@ -1,6 +1,20 @@
-// Placeholder until completion exists: every key is passed on untouched.
+// Completion comes later; typing marks the document unsaved and Enter indents the new line.
 #include "ide/completion_list.h"
 
-int OnEditorChar(int) { return 0; }
-int OnEditorKeyDown(int, int) { return 0; }
+#include <string>
+
+#include "ide/app_globals.h"
+#include "ide/auto_indent.h"
+
+int OnEditorChar(int ch) {
+  IsSaved = 0;
+  AutoIndentOnNewline(std::string(1, static_cast<char>(ch)));
+  return 0;
+}
+
+int OnEditorKeyDown(int, int) {
+  IsSaved = 0;
+  return 0;
+}
+
 int OnEditorDwell(int, int, int, int) { return 0; }

@@ -1,4 +1,97 @@
-// Placeholder until the hot keys exist: none is registered and every id stays 0.
 #include "ide/hot_keys.h"
 
-void RegisterHotKeys() {}
+#include <algorithm>
+#include <vector>
+
+#include "framework/label.h"
+#include "ide/app_globals.h"
+#include "ide/build_run.h"
+#include "ide/documents.h"
+#include "ide/main_menu.h"
+#include "ide/main_window.h"
+#include "ide/main_window_definition.h"
+#include "ide/search_window.h"
+#include "platform/hot_key.h"
+#include "platform/window.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr int kFirstHotKeyId = 33001;
+constexpr UINT VK_F2 = VK_F1 + 1;
+constexpr UINT VK_F3 = VK_F1 + 2;
+constexpr UINT VK_F4 = VK_F1 + 3;
+constexpr UINT VK_F5 = VK_F1 + 4;
+constexpr UINT VK_F6 = VK_F1 + 5;
+constexpr UINT VK_F7 = VK_F1 + 6;
+
+// The window that the hot keys are registered on, with its procedure from before, and the
+// ids handed out so far. A new window starts afresh: its keys are all that count.
+struct HotKeyWindow {
+  HWND window = nullptr;
+  WNDPROC previous = nullptr;
+  int nextId = kFirstHotKeyId;
+  std::vector<int> ids;
+};
+
+HotKeyWindow hotKeyWindow;
+
+bool IsHandedOut(WPARAM id) {
+  return std::find(hotKeyWindow.ids.begin(), hotKeyWindow.ids.end(), static_cast<int>(id)) != hotKeyWindow.ids.end();
+}
+
+// Hands each of the window's hot keys to the label, whose feedback runs its action.
+LRESULT HotKeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_HOTKEY && IsHandedOut(wParam)) {
+    SendMessageA(MainWindow->Find<framework::Label>(kHotKeyLabel)->Handle(), framework::kLabelFeedbackMessage,
+                 wParam, 0);
+    return 0;
+  }
+  return CallWindowProcA(hotKeyWindow.previous, window, message, wParam, lParam);
+}
+
+void SubclassOnce(HWND window) {
+  if (hotKeyWindow.window == window && IsWindow(window)) return;
+  hotKeyWindow = HotKeyWindow();
+  hotKeyWindow.window = window;
+  hotKeyWindow.previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&HotKeyWindowProc)));
+}
+
+}  // namespace
+
+int RegisterWindowHotKey(HWND window, UINT virtualKey) {
+  SubclassOnce(window);
+  const int id = hotKeyWindow.nextId++;
+  if (!RegisterHotKey(window, id, 0, virtualKey)) return 0;
+  hotKeyWindow.ids.push_back(id);
+  return id;
+}
+
+void RegisterHotKeys() {
+  const HWND window = MainWindow->Handle();
+  HotKeyIdCompileRun = RegisterWindowHotKey(window, VK_F5);
+  HotKeyIdSave = RegisterWindowHotKey(window, VK_F3);
+  HotKeyIdSearch = RegisterWindowHotKey(window, VK_F4);
+  HotKeyIdComment = RegisterWindowHotKey(window, VK_F2);
+  HotKeyIdPrevBookmark = RegisterWindowHotKey(window, VK_F6);
+  HotKeyIdNextBookmark = RegisterWindowHotKey(window, VK_F7);
+}
+
+int OnMainWindowHotKeyLabelFeedback(int id) {
+  if (id == HotKeyIdComment) {
+    ExecuteMenuCommand(0, MenuCommandComment);
+  } else if (id == HotKeyIdCompileRun) {
+    CompileAndRun();
+  } else if (id == HotKeyIdSave) {
+    SaveDocument();
+  } else if (id == HotKeyIdSearch) {
+    LoadSearchWindow();
+  } else if (id == HotKeyIdPrevBookmark) {
+    ExecuteMenuCommand(0, MenuCommandPrevBookmark);
+  } else if (id == HotKeyIdNextBookmark) {
+    ExecuteMenuCommand(0, MenuCommandNextBookmark);
+  }
+  return 0;
+}

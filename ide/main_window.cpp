@@ -1,6 +1,7 @@
 #include "ide/main_window.h"
 
 #include "framework/drop_target.h"
+#include "framework/label.h"
 #include "framework/page_control.h"
 #include "framework/program_end.h"
 #include "framework/status_bar.h"
@@ -13,6 +14,7 @@
 #include "ide/hot_keys.h"
 #include "ide/ini_values.h"
 #include "ide/main_menu.h"
+#include "ide/main_toolbar.h"
 #include "ide/main_window_definition.h"
 #include "ide/plugins.h"
 #include "ide/signed_in_name.h"
@@ -66,6 +68,8 @@ framework::Form* CreateMainWindow() {
   window->OnResized = [](int, int) { OnMainWindowResized(); };
   window->OnQueryClose = OnMainWindowQueryClose;
   window->OnDestroying = OnMainWindowDestroy;
+  window->Find<framework::Toolbar>(kMainToolbar)->OnButtonClick = OnMainWindowToolbarButtonClick;
+  window->Find<framework::Label>(kHotKeyLabel)->OnFeedback = OnMainWindowHotKeyLabelFeedback;
   auto* dropTarget = window->Find<framework::DropTarget>(kDropTarget);
   dropTarget->OnTextDropped = OnMainWindowDropTargetTextDropped;
   dropTarget->OnFileDropped = OnMainWindowDropTargetFileDropped;

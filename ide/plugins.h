@@ -3,3 +3,5 @@
 
 // Fills PluginMenuTable from the plug-in folder of BaseDir.
 void LoadPluginMenuEntries();
+// Runs the entry of PluginMenuTable with that command id; nothing when none has it.
+void RunPluginMenuCommand(int commandId);

@@ -64,13 +64,28 @@ bool CharactersSwallowed(HWND window, const std::string& bytes, LPARAM lParam) {
   return swallowed;
 }
 
-bool KeyPressSwallowed(HWND window, const QKeyEvent* key) {
+// Keys such as Enter and Backspace act when the window takes the key down; the control character
+// they type comes after that action, as on Windows. Tab is the exception: its character is how
+// a window takes over the Tab key, so it must come first.
+bool ActsBeforeItsCharacter(const std::string& bytes) {
+  return bytes.size() == 1 && static_cast<unsigned char>(bytes[0]) < 0x20 && bytes[0] != '\t';
+}
+
+bool KeyPressSwallowed(HWND window, QWidget* watched, QKeyEvent* key) {
   const LPARAM lParam = KeyMessageLParam(false, key->isAutoRepeat());
   if (const int virtualKey = VirtualKeyFromQtKey(key->key())) {
     if (Swallowed(RunProcedureChain(window, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), lParam)))
       return true;
   }
-  return CharactersSwallowed(window, CharacterBytes(key), lParam);
+  const std::string bytes = CharacterBytes(key);
+  if (!ActsBeforeItsCharacter(bytes)) return CharactersSwallowed(window, bytes, lParam);
+  // QObject::event hands the key to the widget's own handling without passing this filter. A
+  // key the widget ignores goes on to Qt, which offers it to the parents as usual.
+  key->accept();
+  static_cast<QObject*>(watched)->event(key);
+  const bool handled = key->isAccepted();
+  CharactersSwallowed(window, bytes, lParam);
+  return handled;
 }
 
 // Text that an input method commits (how Chinese is typed) is typed text like a key's. A
@@ -131,7 +146,7 @@ bool Translate(const Target& target, QWidget* watched, QEvent* event) {
     case QEvent::Resize:
       return !target.atViewport && Swallowed(ReportClientSize(target.window));
     case QEvent::KeyPress:
-      return IsKeyTarget(target) && KeyPressSwallowed(target.window, static_cast<QKeyEvent*>(event));
+      return IsKeyTarget(target) && KeyPressSwallowed(target.window, watched, static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease:
       return IsKeyTarget(target) && KeyReleaseSwallowed(target.window, static_cast<QKeyEvent*>(event));
     case QEvent::InputMethod:

@@ -11,6 +11,8 @@ namespace {
 // else is a plain window message.
 constexpr UINT kFirstComponentMessage = 2000;
 constexpr UINT kEndOfComponentMessages = 5000;
+constexpr UINT SCI_SETEOLMODE = 2031;
+constexpr int SC_EOL_CRLF = 0;
 
 LRESULT ScintillaClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= kFirstComponentMessage && message < kEndOfComponentMessages) {
@@ -22,6 +24,9 @@ LRESULT ScintillaClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 
 QWidget* NewEditingWidget(QWidget* parent) {
   auto* editor = new QsciScintillaBase(parent);
+  // The component starts with the line ends of the system it was made for: Enter types CR LF,
+  // like the files the program reads and writes.
+  editor->SendScintilla(SCI_SETEOLMODE, SC_EOL_CRLF);
   ForwardScintillaNotifications(editor);
   return editor;
 }

@@ -36,7 +36,7 @@ TEST_F(ProgramTest, StartsWithTheGlobalsAndTheMainWindowShown) {
               ASSERT_NE(MainMenu, nullptr);
               EXPECT_TRUE(Editor->IsCreated());
               EXPECT_TRUE(PluginMenuTable.empty());
-              EXPECT_TRUE(MenuHandles.empty());
+              EXPECT_EQ(MenuHandles.size(), 5u);
               EXPECT_TRUE(RecentPaths.empty());
               ASSERT_NE(MainWindow, nullptr);
               EXPECT_TRUE(MainWindow->Frame()->isVisible());

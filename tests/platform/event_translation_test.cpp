@@ -134,6 +134,27 @@ TEST_F(EventTranslation, OneSwallowedCharByteSwallowsTheWholeKey) {
   EXPECT_EQ(Length(), 0);
 }
 
+TEST_F(EventTranslation, EnterAndBackspaceTypeTheirCharacterAfterActingALetterBefore) {
+  std::vector<std::pair<WPARAM, std::string>> textAtChar;
+  test::RecordingSubclass recorder(editor, [&](const test::Message& m) -> std::optional<LRESULT> {
+    if (m.message == WM_CHAR) textAtChar.emplace_back(m.wParam, Text());
+    return std::nullopt;
+  });
+  QTest::keyClick(WidgetFromWindow(editor), Qt::Key_A);
+  QTest::keyClick(WidgetFromWindow(editor), Qt::Key_Return);
+  QTest::keyClick(WidgetFromWindow(editor), Qt::Key_Backspace);
+  const std::vector<std::pair<WPARAM, std::string>> expected = {{'a', ""}, {'\r', "a\r\n"}, {'\b', "a"}};
+  EXPECT_EQ(textAtChar, expected);
+  EXPECT_EQ(Text(), "a");
+}
+
+TEST_F(EventTranslation, SwallowedEnterCharacterComesTooLateToStopTheLineBreak) {
+  test::RecordingSubclass recorder(editor, test::Swallow(WM_CHAR, 1));
+  QTest::keyClick(WidgetFromWindow(editor), Qt::Key_Return);
+  EXPECT_EQ(recorder.Received(WM_CHAR).size(), 1u);
+  EXPECT_EQ(Text(), "\r\n");
+}
+
 TEST_F(EventTranslation, KeyIgnoredByTheComponentIsNotTheContainersKey) {
   test::RecordingSubclass editorRecorder(editor);
   test::RecordingSubclass containerRecorder(container);

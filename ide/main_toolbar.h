@@ -1,0 +1,9 @@
+// The buttons of the main window's toolbar 工具条1.
+#pragma once
+
+// The toolbar's click event, with the button's index from 0; separators do nothing.
+void OnMainWindowToolbarButtonClick(int index);
+// Button 3: asks to save unsaved text, then opens a file over the document as it is.
+void OpenAfterAskingToSave();
+// Button 9: shows or hides the output panel and remembers the choice in config.ini.
+void ToggleOutputPanel();

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractScrollArea>
+#include <QCoreApplication>
+#include <QImage>
+#include <QTest>
+#include <set>
+#include <string>
+
+#include "framework/list_view.h"
+#include "framework/status_bar.h"
+#include "ide/main_menu.h"
+#include "ide/main_window_definition.h"
+#include "platform/menu.h"
+#include "platform/window.h"
+#include "program_fixture.h"
+
+namespace {
+
+QWidget* EditingWidget() { return platform::WidgetFromWindow(Editor->GetEditorHandle()); }
+QWidget* Viewport() { return static_cast<QAbstractScrollArea*>(EditingWidget())->viewport(); }
+
+// Lets the editor catch up: its view updates and what waits for a key to be handled.
+void Settle() {
+  QCoreApplication::processEvents();
+  Viewport()->grab();
+  QCoreApplication::processEvents();
+}
+
+void SetTextAndCaret(const std::string& text, int caret) {
+  Editor->SetText(text);
+  Editor->GotoPos(caret);
+  Settle();
+}
+
+std::string StatusPart(int part) { return MainWindow->Find<framework::StatusBar>(kMainStatusBar)->PartText(part); }
+
+// A font of a known size, so that every character has a cell of its own to look at.
+class EditorViewHandlersTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    WriteBaseFile("default.txt", "[配色]\r\nfont-family=DejaVu Sans Mono\r\nfont-size=12\r\n");
+  }
+};
+
+// The highlighted bracket's cell has the yellow background of the brace style.
+std::set<int> HighlightedPositions() {
+  const QImage view = Viewport()->grab().toImage();
+  std::set<int> highlighted;
+  for (int position = 0; position < Editor->GetLength(); ++position) {
+    const QColor cell =
+        view.pixelColor((Editor->PointXFromPosition(position) + Editor->PointXFromPosition(position + 1)) / 2,
+                        Editor->PointYFromPosition(position) + 1);
+    if (cell == QColor(255, 255, 0)) highlighted.insert(position);
+  }
+  return highlighted;
+}
+
+struct BracketCase {
+  const char* name;
+  const char* text;
+  int caret;
+  std::set<int> highlighted;
+};
+
+TEST_F(EditorViewHandlersTest, HighlightsTheBracketThatEnclosesTheCaretOnItsLine) {
+  const BracketCase cases[] = {
+      {"caret at the line start", "(a)", 0, {}},
+      {"inner call closed before the caret", "f(a, g(b)", 9, {1}},
+      {"partner found further on", "f(a, g(b) + c)", 9, {1, 13}},
+      {"parenthesis inside a brace", "{ x = (1 + 2", 12, {6}},
+      {"closed before the caret", "(a)", 3, {}},
+      {"a brace does not close a parenthesis", "(a}", 3, {0}},
+      {"earlier lines never count", "f(\n)", 4, {}},
+      {"after a Chinese character", "(中文", 7, {0}},
+  };
+  RunProgram([&] {
+    for (const BracketCase& c : cases) {
+      SCOPED_TRACE(c.name);
+      SetTextAndCaret(c.text, c.caret);
+      EXPECT_EQ(HighlightedPositions(), c.highlighted);
+    }
+  });
+}
+
+TEST_F(EditorViewHandlersTest, LineNumberMarginGrowsWithTheLineCount) {
+  RunProgram([] {
+    const std::pair<int, int> cases[] = {{1, 14}, {9, 14}, {10, 21}, {99, 21}, {100, 28}};
+    for (const auto& [lines, width] : cases) {
+      SCOPED_TRACE(lines);
+      SetTextAndCaret(std::string(static_cast<std::size_t>(lines - 1), '\n'), 0);
+      EXPECT_EQ(Editor->GetMarginWidthN(1), width);
+    }
+    SetTextAndCaret("\n\n\n\n\n\n\n\n", 8);
+    QTest::keyClick(EditingWidget(), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(Editor->GetLineCount(), 10);
+    EXPECT_EQ(Editor->GetMarginWidthN(1), 21);
+  });
+}
+
+TEST_F(EditorViewHandlersTest, StatusBarFollowsTheCaret) {
+  RunProgram([] {
+    Settle();
+    EXPECT_EQ(StatusPart(1), "0");
+    EXPECT_EQ(StatusPart(3), "0");
+    EXPECT_EQ(StatusPart(5), "1");
+    // Columns count characters; the length counts the component's UTF-8 bytes, plus one.
+    SetTextAndCaret("ab\n中文x", 10);
+    EXPECT_EQ(StatusPart(1), "1");
+    EXPECT_EQ(StatusPart(3), "3");
+    EXPECT_EQ(StatusPart(5), "11");
+    QTest::keyClick(EditingWidget(), Qt::Key_Left);
+    Settle();
+    EXPECT_EQ(StatusPart(1), "1");
+    EXPECT_EQ(StatusPart(3), "2");
+    EXPECT_EQ(StatusPart(5), "11");
+  });
+}
+
+void ClickMargin(int margin, int line) {
+  int x = 1;
+  for (int left = 0; left < margin; ++left) x += Editor->GetMarginWidthN(left);
+  const int y = Editor->PointYFromPosition(Editor->PositionFromLine(line)) + Editor->TextHeight(line) / 2;
+  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, QPoint(x, y));
+  Settle();
+}
+
+TEST_F(EditorViewHandlersTest, ClickingTheBookmarkMarginTogglesTheBookmark) {
+  RunProgram([] {
+    SetTextAndCaret("a\nb\nc", 0);
+    ClickMargin(0, 1);
+    EXPECT_EQ(Editor->MarkerGet(1), 2);
+    EXPECT_EQ(Editor->MarkerGet(0), 0);
+    ClickMargin(0, 1);
+    EXPECT_EQ(Editor->MarkerGet(1), 0);
+    ClickMargin(1, 2);  // the line numbers
+    EXPECT_EQ(Editor->MarkerGet(2), 0);
+  });
+}
+
+TEST_F(EditorViewHandlersTest, ALeftClickHidesTheCompletionList) {
+  RunProgram([] {
+    auto* list = MainWindow->Find<framework::ListView>(kCompletionList);
+    list->SetVisible(true);
+    SetTextAndCaret("(ab", 0);
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {},
+                      QPoint(Editor->PointXFromPosition(3) + 2, Editor->PointYFromPosition(3) + 2));
+    Settle();
+    EXPECT_FALSE(list->Visible());
+    EXPECT_EQ(Editor->GetCurrentPos(), 3);
+    EXPECT_EQ(HighlightedPositions(), std::set<int>{0});
+  });
+}
+
+// The component's own context menu stays away: the Edit menu is the one menu asked for.
+TEST_F(EditorViewHandlersTest, ARightClickPopsUpTheEditMenuWhoseCommandsRunAsFromTheMenuBar) {
+  std::vector<platform::HMENU> shown;
+  platform::SetPopupMenuAnswer([&shown](platform::HMENU menu) -> std::optional<platform::UINT> {
+    shown.push_back(menu);
+    return MenuCommandAddBookmark;
+  });
+  RunProgram([&] {
+    SetTextAndCaret("a\nb", 2);
+    QTest::mouseClick(Viewport(), Qt::RightButton, {}, QPoint(Editor->PointXFromPosition(0) + 2, 2));
+    Settle();
+    ASSERT_EQ(MenuHandles.size(), 5u);
+    EXPECT_EQ(shown, std::vector<platform::HMENU>{MenuHandles[1]});
+    EXPECT_EQ(Editor->MarkerGet(1), 2);
+  });
+  platform::SetPopupMenuAnswer({});
+}
+
+TEST_F(EditorViewHandlersTest, TypingMarksTheDocumentUnsaved) {
+  const std::pair<const char*, Qt::Key> keys[] = {
+      {"a letter", Qt::Key_A}, {"a key without a character", Qt::Key_Left}, {"Enter", Qt::Key_Return}};
+  RunProgram([&] {
+    for (const auto& [name, key] : keys) {
+      SCOPED_TRACE(name);
+      IsSaved = 1;
+      QTest::keyClick(EditingWidget(), key);
+      EXPECT_EQ(IsSaved, 0);
+    }
+  });
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#include "ide/hot_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "commands_fixture.h"
+#include "platform/hot_key.h"
+#include "platform/window.h"
+#include "program_fixture.h"
+
+namespace {
+
+using HotKeysTest = ProgramTest;
+
+std::vector<int> HotKeyIds() {
+  return {HotKeyIdCompileRun, HotKeyIdSave, HotKeyIdSearch, HotKeyIdComment, HotKeyIdPrevBookmark,
+          HotKeyIdNextBookmark};
+}
+
+TEST_F(HotKeysTest, SixKeysGetTheIdsFrom33001InTheirOrder) {
+  RunProgram([] { EXPECT_EQ(HotKeyIds(), (std::vector<int>{33001, 33002, 33003, 33004, 33005, 33006})); });
+}
+
+// A key that another window holds keeps the id 0, and the counter still moves on.
+TEST_F(HotKeysTest, AKeyHeldElsewhereGetsIdZeroAndTheOthersStillWork) {
+  QWidget other;
+  ASSERT_TRUE(platform::RegisterHotKey(platform::WindowFromWidget(&other), 1, 0, platform::VK_F1 + 2));
+  RunProgram([this] {
+    EXPECT_EQ(HotKeyIds(), (std::vector<int>{33001, 0, 33003, 33004, 33005, 33006}));
+    Editor->SetText("x");
+    PressKey(Qt::Key_F2);
+    EXPECT_EQ(EditorText(), "//x");
+  });
+}
+
+// F2 puts "//" at column 0, in front of the indentation, wherever the caret stands on the line,
+// the first line too; every press adds one more.
+TEST_F(HotKeysTest, F2CommentsTheCaretsLineAtColumnZero) {
+  struct Case {
+    int line;
+    const char* once;
+    const char* twice;
+  };
+  for (const Case c : {Case{1, "int a;\r\n//    x = 1;\r\n", "int a;\r\n////    x = 1;\r\n"},
+                       Case{0, "//int a;\r\n    x = 1;\r\n", "////int a;\r\n    x = 1;\r\n"}}) {
+    SCOPED_TRACE(c.line);
+    RunProgram([&] {
+      Editor->SetText("int a;\r\n    x = 1;\r\n");
+      Editor->GotoPos(Editor->PositionFromLine(c.line) + 5);
+      PressKey(Qt::Key_F2);
+      EXPECT_EQ(EditorText(), c.once);
+      PressKey(Qt::Key_F2);
+      EXPECT_EQ(EditorText(), c.twice);
+      EXPECT_EQ(Editor->GetCurrentLine(), c.line);
+    });
+  }
+}
+
+TEST_F(HotKeysTest, F6AndF7VisitTheBookmarksAndWrap) {
+  struct Case {
+    const char* name;
+    Qt::Key key;
+    int from;
+    std::vector<int> bookmarks;
+    int to;
+  };
+  const Case cases[] = {
+      {"F6 from line 0 wraps to the last", Qt::Key_F6, 0, {2, 5}, 5},
+      {"F6 from line 1 starts at the end", Qt::Key_F6, 1, {0, 5}, 5},
+      {"F6 from line 1 reaches line 0 alone", Qt::Key_F6, 1, {0}, 0},
+      {"F6 goes to the one above", Qt::Key_F6, 4, {2, 5}, 2},
+      {"F6 above the first wraps", Qt::Key_F6, 2, {3, 6}, 6},
+      {"F7 goes to the one below", Qt::Key_F7, 3, {2, 5}, 5},
+      {"F7 from the last wraps to the first", Qt::Key_F7, 5, {2, 5}, 2},
+      {"F6 without bookmarks stays", Qt::Key_F6, 3, {}, 3},
+      {"F7 without bookmarks stays", Qt::Key_F7, 3, {}, 3},
+  };
+  RunProgram([&] {
+    Editor->SetText("0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7");
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.name);
+      Editor->MarkerDeleteAll(1);
+      for (const int line : c.bookmarks) Editor->MarkerAdd(line, 1);
+      Editor->GotoLine(c.from);
+      PressKey(c.key);
+      EXPECT_EQ(Editor->GetCurrentLine(), c.to);
+    }
+  });
+}
+
+// Only the ids handed out count; the label's feedback with any other id does nothing.
+TEST_F(HotKeysTest, OtherHotKeysAndFeedbackIdsDoNothing) {
+  RunProgram([this] {
+    Editor->SetText("x");
+    platform::PostMessageA(MainWindow->Handle(), platform::WM_HOTKEY, 33007, 0);
+    QCoreApplication::sendPostedEvents();
+    for (const int id : {0, 1, 33000, 33007}) OnMainWindowHotKeyLabelFeedback(id);
+    EXPECT_EQ(EditorText(), "x");
+    EXPECT_TRUE(dialogs_.empty());
+  });
+}
+
+}  // namespace
