@@ -1,8 +1,5 @@
 #include "ide/auto_indent.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
-
 #include "ide/app_globals.h"
 
 namespace {
@@ -17,37 +14,18 @@ int KeptPosition(int position, int before, int after) {
   return position;
 }
 
-bool CaretAtStartOf(int line) {
-  return Editor->GetCurrentLine() == line && Editor->GetCurrentPos() == Editor->PositionFromLine(line);
-}
+}  // namespace
 
-void IndentNewLine(int line) {
+// Enter's character comes after the component has put in the line break, so the caret's line
+// is the new one.
+void AutoIndentOnNewline(const std::string& ch) {
+  if (ch != "\r") return;
+  const int line = Editor->GetCurrentLine();
   int above = line - 1;
   while (above >= 0 && HoldsOnlyItsLineEnd(above)) --above;
   if (above < 0) return;
   const int indentation = Editor->GetLineIndentation(above);
   if (indentation > 0) SetLineIndentKeepSelection(line, indentation);
-}
-
-}  // namespace
-
-// The window layer hands Enter's character message over before the component has acted on the
-// key, so the line break is not in place yet: the new line is indented once the component has
-// handled the key, and only when the line break is still where Enter made it (the caret at the
-// start of the line after the selection's).
-void AutoIndentOnNewline(const std::string& ch) {
-  if (ch != "\r") return;
-  int selectionStart = 0;
-  Editor->GetSelection(&selectionStart);
-  const int newLine = Editor->LineFromPosition(selectionStart) + 1;
-  const platform::HWND editingWindow = Editor->GetEditorHandle();
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(),
-      [newLine, editingWindow] {
-        if (Editor == nullptr || Editor->GetEditorHandle() != editingWindow) return;
-        if (CaretAtStartOf(newLine)) IndentNewLine(newLine);
-      },
-      Qt::QueuedConnection);
 }
 
 void SetLineIndentKeepSelection(int line, int indentation) {

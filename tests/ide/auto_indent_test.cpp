@@ -15,7 +15,6 @@ class AutoIndentTest : public ProgramTest {};
 
 void PressEnter() {
   QTest::keyClick(platform::WidgetFromWindow(Editor->GetEditorHandle()), Qt::Key_Return);
-  QCoreApplication::processEvents();
 }
 
 struct EnterCase {
@@ -67,7 +66,6 @@ TEST_F(AutoIndentTest, OtherCharactersDoNothing) {
     Editor->SetText("    a\n");
     Editor->GotoPos(6);
     for (const char* ch : {"\n", "a", "", "\r\n"}) AutoIndentOnNewline(ch);
-    QCoreApplication::processEvents();
     EXPECT_EQ(Editor->GetLineIndentation(1), 0);
   });
 }
