@@ -284,6 +284,16 @@ std::vector<std::string> FindFiles(const std::string& pattern) {
     std::string name = FromNative(entry);
     if (MatchesPattern(namePattern, name)) names.push_back(std::move(name));
   }
+  // The Windows search lists a folder by name, letters compared without regard to case; a
+  // Linux folder yields its names in no useful order.
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const auto folded = [](const std::string& text) {
+      std::string result(text);
+      for (char& c : result) c = AsciiLower(c);
+      return result;
+    };
+    return std::pair(folded(a), a) < std::pair(folded(b), b);
+  });
   return names;
 }
 

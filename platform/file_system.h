@@ -39,7 +39,8 @@ std::string ProgramDirectory();
 
 // The names (without folder) of the files, not folders, in the pattern's folder that match
 // its last part, where '*' stands for any run of characters and '?' for one character and
-// letters match either case. The names come in the order the directory yields them.
+// letters match either case. The names come sorted as the Windows search gives them: by name,
+// letters compared without regard to case.
 std::vector<std::string> FindFiles(const std::string& pattern);
 
 }  // namespace platform
