@@ -184,6 +184,16 @@ bool MatchesPattern(std::string_view pattern, std::string_view name) {
   return pi == p.size();
 }
 
+// By name, letters folded and bytes taken as unsigned; names that fold alike go by their bytes.
+bool ListedBefore(const std::string& a, const std::string& b) {
+  const auto foldedLess = [](char x, char y) {
+    return static_cast<unsigned char>(AsciiLower(x)) < static_cast<unsigned char>(AsciiLower(y));
+  };
+  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), foldedLess)) return true;
+  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), foldedLess)) return false;
+  return a < b;
+}
+
 }  // namespace
 
 std::string ResolveFileName(const std::string& path) { return FromNative(ResolvedNative(path)); }
@@ -286,14 +296,7 @@ std::vector<std::string> FindFiles(const std::string& pattern) {
   }
   // The Windows search lists a folder by name, letters compared without regard to case; a
   // Linux folder yields its names in no useful order.
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    const auto folded = [](const std::string& text) {
-      std::string result(text);
-      for (char& c : result) c = AsciiLower(c);
-      return result;
-    };
-    return std::pair(folded(a), a) < std::pair(folded(b), b);
-  });
+  std::sort(names.begin(), names.end(), ListedBefore);
   return names;
 }
 
