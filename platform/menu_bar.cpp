@@ -3,6 +3,7 @@
 #include "platform/menu_bar_view.h"
 #include "platform/menu_model.h"
 #include "platform/window.h"
+#include "platform/window_placement.h"
 
 namespace platform {
 
@@ -31,7 +32,7 @@ BOOL GetMenuItemRect(HWND window, HMENU menu, UINT item, RECT* rect) {
   const MenuBarView* bar = ShownMenuBar(window, menu);
   const std::optional<QRect> shown = bar == nullptr ? std::nullopt : bar->ItemScreenRect(item);
   if (rect == nullptr || !shown) return FALSE;
-  *rect = {shown->left(), shown->top(), shown->left() + shown->width(), shown->top() + shown->height()};
+  *rect = RectOf(*shown);
   return TRUE;
 }
 

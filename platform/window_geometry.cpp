@@ -10,10 +10,6 @@
 namespace platform {
 namespace {
 
-void WriteRect(RECT* rect, const QRect& from) {
-  *rect = {from.left(), from.top(), from.left() + from.width(), from.top() + from.height()};
-}
-
 // Insert-after: the window goes right below that one; HWND_TOP and HWND_TOPMOST raise it to
 // the top of its siblings, HWND_BOTTOM lowers it.
 void Restack(QWidget* widget, HWND insertAfter) {
@@ -40,14 +36,14 @@ BOOL GetWindowRect(HWND window, RECT* rect) {
   if (widget == nullptr || rect == nullptr) return FALSE;
   const QRect outer =
       widget->isWindow() ? widget->frameGeometry() : QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
-  WriteRect(rect, outer);
+  *rect = RectOf(outer);
   return TRUE;
 }
 
 BOOL GetClientRect(HWND window, RECT* rect) {
   const QWidget* widget = WidgetFromWindow(window);
   if (widget == nullptr || rect == nullptr) return FALSE;
-  WriteRect(rect, QRect(QPoint(0, 0), ClientArea(widget).size()));
+  *rect = RectOf(QRect(QPoint(0, 0), ClientArea(widget).size()));
   return TRUE;
 }
 

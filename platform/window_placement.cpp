@@ -23,4 +23,8 @@ void Place(QWidget* widget, const QRect& placement) {
   widget->resize(std::max(0, placement.width()), std::max(0, placement.height()));
 }
 
+RECT RectOf(const QRect& rect) {
+  return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
 }  // namespace platform
