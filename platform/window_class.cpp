@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/ansi_text.h"
 #include "platform/scintilla_class.h"
 #include "platform/static_class.h"
 
@@ -10,8 +11,7 @@ namespace platform {
 namespace {
 
 std::string ClassKey(std::string className) {
-  std::transform(className.begin(), className.end(), className.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  std::transform(className.begin(), className.end(), className.begin(), AsciiLower);
   return className;
 }
 
