@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
+#include <vector>
 
 #include "platform/code_page.h"
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "framework/unit.h"
 #include "framework/window_definition.h"

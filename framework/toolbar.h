@@ -4,7 +4,7 @@
 #pragma once
 
 #include <functional>
-#include <vector>
+#include <string>
 
 #include "framework/image_list.h"
 #include "framework/unit.h"

@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <optional>
-#include <string>
 
 #include "platform/dynamic_library.h"
 #include "platform/win_types.h"
