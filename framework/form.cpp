@@ -79,9 +79,11 @@ Unit* Form::FindUnit(const std::string& name) const {
   return nullptr;
 }
 
-platform::HWND Form::Handle() const { return platform::WindowFromWidget(client_); }
+platform::HWND Form::Handle() const { return client_ ? platform::WindowFromWidget(client_) : nullptr; }
 
 QWidget* Form::Frame() const { return frame_.data(); }
+
+QWidget* Form::ClientArea() const { return client_.data(); }
 
 int Form::ClientWidth() const { return client_->width(); }
 

@@ -30,7 +30,7 @@ class Form : private QObject {
   const std::string& Name() const { return name_; }
   platform::HWND Handle() const;
   QWidget* Frame() const;
-  QWidget* ClientArea() const { return client_; }
+  QWidget* ClientArea() const;
   int ClientWidth() const;
   int ClientHeight() const;
   std::string Caption() const;
@@ -72,7 +72,7 @@ class Form : private QObject {
   std::string name_;
   // Guarded: an owner's frame is the Qt parent of its owned frames.
   QPointer<QWidget> frame_;
-  QWidget* client_;
+  QPointer<QWidget> client_;  // gone with the frame once the window is destroyed
   std::vector<std::unique_ptr<Unit>> units_;
   const Form* owner_ = nullptr;
   bool destroyed_ = false;

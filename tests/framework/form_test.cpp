@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMainWindow>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "framework/label.h"
@@ -117,6 +118,9 @@ TEST_F(FrameworkTest, QueryCloseDecidesWhetherTheWindowCloses) {
   form->Destroy();
   EXPECT_EQ(destroyings, 1);
   EXPECT_TRUE(framework::LiveWindows().empty());
+  // Once its widgets are gone the window has no handle, and no freed widget gets a new one.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(form->Handle(), nullptr);
 }
 
 TEST_F(FrameworkTest, ModalLoadReturnsTheResultOnceClosed) {
