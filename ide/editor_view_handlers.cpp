@@ -5,6 +5,7 @@
 #include "framework/list_view.h"
 #include "framework/status_bar.h"
 #include "ide/app_globals.h"
+#include "ide/editing_commands.h"
 #include "ide/enclosing_bracket.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
@@ -16,8 +17,6 @@ namespace {
 constexpr int kLineNumberMargin = 1;
 constexpr int kPixelsPerDigit = 7;
 constexpr int kBookmarkMargin = 0;
-constexpr int kBookmarkMarker = 1;
-constexpr int kOnlyTheBookmark = 1 << kBookmarkMarker;
 
 // MenuHandles holds the menu bar's popups, File first.
 constexpr std::size_t kEditMenuEntry = 1;
@@ -52,7 +51,7 @@ int OnEditorUpdateUi() {
 int OnEditorMarginClick(int margin, int position) {
   if (margin != kBookmarkMargin) return 0;
   const int line = Editor->LineFromPosition(position);
-  if (Editor->MarkerGet(line) == kOnlyTheBookmark) {
+  if (Editor->MarkerGet(line) == kBookmarkMask) {
     Editor->MarkerDelete(line, kBookmarkMarker);
   } else {
     Editor->MarkerAdd(line, kBookmarkMarker);
