@@ -7,6 +7,7 @@
 #include "ide/app_globals.h"
 #include "ide/editing_commands.h"
 #include "ide/enclosing_bracket.h"
+#include "ide/main_menu.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
 #include "ide/window_menu.h"
@@ -17,9 +18,6 @@ namespace {
 constexpr int kLineNumberMargin = 1;
 constexpr int kPixelsPerDigit = 7;
 constexpr int kBookmarkMargin = 0;
-
-// MenuHandles holds the menu bar's popups, File first.
-constexpr std::size_t kEditMenuEntry = 1;
 
 constexpr int kCaretLinePart = 1;
 constexpr int kCaretColumnPart = 3;
@@ -67,10 +65,10 @@ int OnEditorLeftButtonUp() {
 
 // Before the menu bar has been built there is no Edit menu to show.
 int OnEditorRightButtonUp() {
-  if (MenuHandles.size() <= kEditMenuEntry) return 0;
+  if (MenuHandles.size() <= kEditMenuPosition) return 0;
   platform::POINT mouse{};
   platform::GetCursorPos(&mouse);
-  MainMenu->TrackPopup(MenuHandles[kEditMenuEntry], mouse.x, mouse.y, 0);
+  MainMenu->TrackPopup(MenuHandles[kEditMenuPosition], mouse.x, mouse.y, 0);
   return 0;
 }
 
