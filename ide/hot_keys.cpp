@@ -37,8 +37,9 @@ struct HotKeyWindow {
 
 HotKeyWindow hotKeyWindow;
 
+// Compared whole: cut to an int, a wider wParam could pass for a handed-out id.
 bool IsHandedOut(WPARAM id) {
-  return std::find(hotKeyWindow.ids.begin(), hotKeyWindow.ids.end(), static_cast<int>(id)) != hotKeyWindow.ids.end();
+  return std::ranges::any_of(hotKeyWindow.ids, [id](int handedOut) { return static_cast<WPARAM>(handedOut) == id; });
 }
 
 // Hands each of the window's hot keys to the label, whose feedback runs its action.

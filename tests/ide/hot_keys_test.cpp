@@ -91,11 +91,13 @@ TEST_F(HotKeysTest, F6AndF7VisitTheBookmarksAndWrap) {
   });
 }
 
-// Only the ids handed out count; the label's feedback with any other id does nothing.
+// Only the ids handed out count, whole: one that only its low 32 bits make a handed-out id is
+// another. The label's feedback with any other id does nothing.
 TEST_F(HotKeysTest, OtherHotKeysAndFeedbackIdsDoNothing) {
   RunProgram([this] {
     Editor->SetText("x");
-    platform::PostMessageA(MainWindow->Handle(), platform::WM_HOTKEY, 33007, 0);
+    for (const platform::WPARAM id : {platform::WPARAM{33007}, (platform::WPARAM{1} << 32) + HotKeyIdComment})
+      platform::PostMessageA(MainWindow->Handle(), platform::WM_HOTKEY, id, 0);
     QCoreApplication::sendPostedEvents();
     for (const int id : {0, 1, 33000, 33007}) OnMainWindowHotKeyLabelFeedback(id);
     EXPECT_EQ(EditorText(), "x");
