@@ -115,7 +115,8 @@ platform::LRESULT SecondWindowProcedure(platform::HWND window, platform::UINT me
 }
 
 // Registering on a second window gives the first, while it lives, its own procedure back, so
-// that its messages never pass through the second window's.
+// that its messages never pass through the second window's, and a later registration on the
+// first subclasses it afresh.
 TEST(HotKeyWindowTest, ASecondWindowGivesTheFirstItsProcedureBack) {
   QWidget first;
   QWidget second;
@@ -133,6 +134,11 @@ TEST(HotKeyWindowTest, ASecondWindowGivesTheFirstItsProcedureBack) {
   platform::SendMessageA(firstWindow, platform::WM_COMMAND, 5, 0);
   EXPECT_EQ(firstEarlier.Received(platform::WM_COMMAND).size(), 1u);
   EXPECT_EQ(secondProcedureWindows, std::vector<platform::HWND>{});
+
+  // Back to the first: subclassed over its own procedure, not over itself, it does not recurse.
+  EXPECT_NE(RegisterWindowHotKey(firstWindow, platform::VK_F1 + 10), 0);
+  platform::SendMessageA(firstWindow, platform::WM_COMMAND, 5, 0);
+  EXPECT_EQ(firstEarlier.Received(platform::WM_COMMAND).size(), 2u);
 }
 
 }  // namespace
