@@ -14,6 +14,13 @@ namespace {
 constexpr std::intptr_t NoMenu = 0;
 constexpr std::intptr_t BuiltInMenu = 1;
 constexpr UINT SeparatorId = 100;
+constexpr UINT UndoId = 101;
+constexpr UINT RedoId = 102;
+constexpr UINT CutId = 103;
+constexpr UINT CopyId = 104;
+constexpr UINT PasteId = 105;
+constexpr UINT DeleteId = 106;
+constexpr UINT SelectAllId = 107;
 
 // The built-in menu of the process, rebuilt at every use.
 HMENU EditorPopupMenu = nullptr;
@@ -26,9 +33,9 @@ struct BuiltInItem {
 };
 
 constexpr BuiltInItem BuiltInItems[] = {
-    {101, "撤销", SCI_UNDO},  {102, "重做", SCI_REDO}, {SeparatorId, "", 0},
-    {103, "剪切", SCI_CUT},   {104, "复制", SCI_COPY}, {105, "粘贴", SCI_PASTE},
-    {106, "删除", SCI_CLEAR}, {SeparatorId, "", 0},    {107, "全选", SCI_SELECTALL},
+    {UndoId, "撤销", SCI_UNDO},     {RedoId, "重做", SCI_REDO},   {SeparatorId, "", 0},
+    {CutId, "剪切", SCI_CUT},       {CopyId, "复制", SCI_COPY},   {PasteId, "粘贴", SCI_PASTE},
+    {DeleteId, "删除", SCI_CLEAR},  {SeparatorId, "", 0},         {SelectAllId, "全选", SCI_SELECTALL},
 };
 
 void GreyIf(HMENU menu, UINT id, bool grey) {
@@ -61,11 +68,11 @@ HMENU SciEditor::RebuildBuiltInMenu() {
   const bool emptySelection =
       SendToEditor(SCI_GETSELECTIONSTART, 0, 0) == SendToEditor(SCI_GETSELECTIONEND, 0, 0);
   const LRESULT caretCharacter = SendToEditor(SCI_GETCHARAT, SendToEditor(SCI_GETCURRENTPOS, 0, 0), 0);
-  GreyIf(menu, 101, SendToEditor(SCI_CANUNDO, 0, 0) == 0);
-  GreyIf(menu, 102, SendToEditor(SCI_CANREDO, 0, 0) == 0);
-  GreyIf(menu, 103, emptySelection);
-  GreyIf(menu, 104, emptySelection);
-  GreyIf(menu, 106, emptySelection && IsLineEndOrTextEnd(caretCharacter));
+  GreyIf(menu, UndoId, SendToEditor(SCI_CANUNDO, 0, 0) == 0);
+  GreyIf(menu, RedoId, SendToEditor(SCI_CANREDO, 0, 0) == 0);
+  GreyIf(menu, CutId, emptySelection);
+  GreyIf(menu, CopyId, emptySelection);
+  GreyIf(menu, DeleteId, emptySelection && IsLineEndOrTextEnd(caretCharacter));
   return menu;
 }
 

@@ -4,7 +4,6 @@
 
 #include "editor/editor_window_routes.h"
 #include "editor/sci_editor.h"
-#include "editor/scintilla_messages.h"
 #include "platform/scintilla_notification.h"
 #include "platform/window.h"
 
@@ -116,7 +115,7 @@ std::string SciEditor::NotificationText(const NotificationEvent& event, const SC
   if (event.arguments.Contains(EventArgument::Text)) return notification.text;
   if (!event.arguments.Contains(EventArgument::ModifiedText) || notification.length <= 0) return {};
   const ByteSet bytes(notification.text, static_cast<std::size_t>(notification.length));
-  return SendToEditor(scintilla::SCI_GETCODEPAGE, 0, 0) == scintilla::SC_CP_UTF8 ? Utf8ToAnsi(bytes) : bytes;
+  return Utf8Mode() ? Utf8ToAnsi(bytes) : bytes;
 }
 
 LRESULT SciEditor::PassOnToContainer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int kBookmarkMarker = 1;
-constexpr int kBookmarkMask = 1 << kBookmarkMarker;
 constexpr const char* kLineComment = "//";
 
 // InsertText takes a position of 0 for the caret's, so the document's start needs the

@@ -3,6 +3,7 @@
 #include "ide/app_globals.h"
 #include "ide/completion_index.h"
 #include "ide/completion_list.h"
+#include "ide/editing_commands.h"
 #include "ide/editor_view_handlers.h"
 #include "ide/ini_values.h"
 #include "ide/main_window.h"
@@ -16,7 +17,6 @@ constexpr int kStyleDefault = 32;
 constexpr int kStyleLineNumber = 33;
 constexpr int kStyleBraceLight = 34;
 constexpr int kLexerC = 3;
-constexpr int kBookmarkMarker = 1;
 constexpr int kMarkerSmallRect = 3;
 constexpr int kCursorArrow = 2;
 
@@ -51,7 +51,7 @@ void SetLexerStyles() {
 void SetMargins() {
   Editor->SetMarginTypeN(0, 0);
   Editor->SetMarginWidthN(0, 10);
-  Editor->SetMarginMaskN(0, 1 << kBookmarkMarker);
+  Editor->SetMarginMaskN(0, kBookmarkMask);
   Editor->SetMarginSensitiveN(0, true);
   Editor->MarkerDefine(kBookmarkMarker, kMarkerSmallRect);
   Editor->MarkerSetFore(kBookmarkMarker, 0);

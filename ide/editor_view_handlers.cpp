@@ -5,7 +5,9 @@
 #include "framework/list_view.h"
 #include "framework/status_bar.h"
 #include "ide/app_globals.h"
+#include "ide/editing_commands.h"
 #include "ide/enclosing_bracket.h"
+#include "ide/main_menu.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
 #include "ide/window_menu.h"
@@ -16,11 +18,6 @@ namespace {
 constexpr int kLineNumberMargin = 1;
 constexpr int kPixelsPerDigit = 7;
 constexpr int kBookmarkMargin = 0;
-constexpr int kBookmarkMarker = 1;
-constexpr int kOnlyTheBookmark = 1 << kBookmarkMarker;
-
-// MenuHandles holds the menu bar's popups, File first.
-constexpr std::size_t kEditMenuEntry = 1;
 
 constexpr int kCaretLinePart = 1;
 constexpr int kCaretColumnPart = 3;
@@ -52,7 +49,7 @@ int OnEditorUpdateUi() {
 int OnEditorMarginClick(int margin, int position) {
   if (margin != kBookmarkMargin) return 0;
   const int line = Editor->LineFromPosition(position);
-  if (Editor->MarkerGet(line) == kOnlyTheBookmark) {
+  if (Editor->MarkerGet(line) == kBookmarkMask) {
     Editor->MarkerDelete(line, kBookmarkMarker);
   } else {
     Editor->MarkerAdd(line, kBookmarkMarker);
@@ -68,10 +65,10 @@ int OnEditorLeftButtonUp() {
 
 // Before the menu bar has been built there is no Edit menu to show.
 int OnEditorRightButtonUp() {
-  if (MenuHandles.size() <= kEditMenuEntry) return 0;
+  if (MenuHandles.size() <= kEditMenuPosition) return 0;
   platform::POINT mouse{};
   platform::GetCursorPos(&mouse);
-  MainMenu->TrackPopup(MenuHandles[kEditMenuEntry], mouse.x, mouse.y, 0);
+  MainMenu->TrackPopup(MenuHandles[kEditMenuPosition], mouse.x, mouse.y, 0);
   return 0;
 }
 

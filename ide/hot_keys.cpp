@@ -37,8 +37,9 @@ struct HotKeyWindow {
 
 HotKeyWindow hotKeyWindow;
 
+// Compared whole: cut to an int, a wider wParam could pass for a handed-out id.
 bool IsHandedOut(WPARAM id) {
-  return std::find(hotKeyWindow.ids.begin(), hotKeyWindow.ids.end(), static_cast<int>(id)) != hotKeyWindow.ids.end();
+  return std::ranges::any_of(hotKeyWindow.ids, [id](int handedOut) { return static_cast<WPARAM>(handedOut) == id; });
 }
 
 // Hands each of the window's hot keys to the label, whose feedback runs its action.
@@ -51,8 +52,19 @@ LRESULT HotKeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   return CallWindowProcA(hotKeyWindow.previous, window, message, wParam, lParam);
 }
 
+// An earlier window that is still there gets its own procedure back, so that its messages never
+// reach the procedure of the window that takes over.
+void ReleaseEarlierWindow() {
+  const HWND earlier = hotKeyWindow.window;
+  if (IsWindow(earlier) &&
+      GetWindowLongA(earlier, GWL_WNDPROC) == reinterpret_cast<std::intptr_t>(&HotKeyWindowProc)) {
+    SetWindowLongA(earlier, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(hotKeyWindow.previous));
+  }
+}
+
 void SubclassOnce(HWND window) {
   if (hotKeyWindow.window == window && IsWindow(window)) return;
+  ReleaseEarlierWindow();
   hotKeyWindow = HotKeyWindow();
   hotKeyWindow.window = window;
   hotKeyWindow.previous = reinterpret_cast<WNDPROC>(

@@ -31,7 +31,6 @@ struct MenuDefinition {
 };
 
 constexpr MenuItemDefinition kSeparator{0, nullptr};
-constexpr std::size_t kEditMenu = 1;
 
 // The text after a TAB is only shown: no item installs a shortcut.
 const std::vector<MenuDefinition>& MenuBarDefinition() {
@@ -141,7 +140,7 @@ void BuildMainMenu() {
     const platform::HMENU menu = MainMenu->AddPopupMenu(menus[position].caption);
     MenuHandles.push_back(menu);
     for (const MenuItemDefinition& item : menus[position].items) AppendItem(menu, item);
-    if (position == kEditMenu) AppendPluginEntries(menu);
+    if (position == kEditMenuPosition) AppendPluginEntries(menu);
   }
 }
 

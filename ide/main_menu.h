@@ -1,6 +1,8 @@
 // The menu bar of the main window and the dispatch of its commands.
 #pragma once
 
+#include <cstddef>
+
 // The fixed command ids of the menu bar; the plug-in entries of the Edit menu get ids drawn
 // from kPluginCommandIdFirst to kPluginCommandIdLast.
 enum MenuCommand : int {
@@ -30,6 +32,8 @@ enum MenuCommand : int {
 };
 inline constexpr int kPluginCommandIdFirst = 60;
 inline constexpr int kPluginCommandIdLast = 900;
+// The Edit menu's position in the menu bar, and so in MenuHandles.
+inline constexpr std::size_t kEditMenuPosition = 1;
 
 // Attaches MainMenu to MainWindow and fills it with the five menus; MenuHandles gets their
 // popups and every PluginMenuTable record its command id. The bar is not redrawn here.

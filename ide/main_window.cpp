@@ -4,7 +4,6 @@
 #include "framework/label.h"
 #include "framework/page_control.h"
 #include "framework/program_end.h"
-#include "framework/status_bar.h"
 #include "framework/toolbar.h"
 #include "ide/app_globals.h"
 #include "ide/command_line.h"
@@ -19,7 +18,6 @@
 #include "ide/plugins.h"
 #include "ide/signed_in_name.h"
 #include "ide/start_window.h"
-#include "ide/text_file.h"
 #include "ide/web_service.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
@@ -43,19 +41,12 @@ void ApplyOutputPanelSetting() {
 }
 
 // A file that cannot be read opens as an empty document under its name.
-void OpenCommandLineFile(const std::string& path) {
-  CurrentFilePath = path;
-  Editor->SetText(ReadTextFile(path));
-  IsSaved = 1;
-  MainWindow->Find<framework::StatusBar>(kMainStatusBar)->SetPartText(kDocumentPathPart, CurrentFilePath);
-}
-
 void OpenCommandLineFileOrStartWindow() {
   const std::vector<std::string> arguments = SplitCommandLine(CommandLineText());
   if (arguments.empty()) {
     LoadStartWindow();
   } else {
-    OpenCommandLineFile(arguments.front());
+    LoadFileAsDocument(arguments.front());
   }
 }
 

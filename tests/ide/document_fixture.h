@@ -6,7 +6,6 @@
 #include <deque>
 
 #include "framework/message_box.h"
-#include "framework/status_bar.h"
 #include "ide/main_window_definition.h"
 #include "program_fixture.h"
 
@@ -27,9 +26,7 @@ class DocumentTest : public ProgramTest {
   // The file dialog's choice; the empty text chooses nothing.
   void AnswerPath(const std::string& path) { answers_.push_back({0, path}); }
 
-  std::string Part6() const {
-    return MainWindow->Find<framework::StatusBar>(kMainStatusBar)->PartText(kDocumentPathPart);
-  }
+  std::string Part6() const { return StatusPart(kDocumentPathPart); }
   std::optional<std::string> BaseFile(const std::string& name) const { return platform::ReadWholeFile(PathOf(name)); }
 
   // The dialogs shown so far, each as its kind and text (a file dialog's caption).

@@ -33,8 +33,6 @@ void SetTextAndCaret(const std::string& text, int caret) {
   Settle();
 }
 
-std::string StatusPart(int part) { return MainWindow->Find<framework::StatusBar>(kMainStatusBar)->PartText(part); }
-
 // A font of a known size, so that every character has a cell of its own to look at.
 class EditorViewHandlersTest : public ProgramTest {
  protected:

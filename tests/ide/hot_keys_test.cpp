@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "../platform/recording_subclass.h"
 #include "commands_fixture.h"
 #include "platform/hot_key.h"
 #include "platform/window.h"
@@ -90,16 +91,54 @@ TEST_F(HotKeysTest, F6AndF7VisitTheBookmarksAndWrap) {
   });
 }
 
-// Only the ids handed out count; the label's feedback with any other id does nothing.
+// Only the ids handed out count, whole: one that only its low 32 bits make a handed-out id is
+// another. The label's feedback with any other id does nothing.
 TEST_F(HotKeysTest, OtherHotKeysAndFeedbackIdsDoNothing) {
   RunProgram([this] {
     Editor->SetText("x");
-    platform::PostMessageA(MainWindow->Handle(), platform::WM_HOTKEY, 33007, 0);
+    for (const platform::WPARAM id : {platform::WPARAM{33007}, (platform::WPARAM{1} << 32) + HotKeyIdComment})
+      platform::PostMessageA(MainWindow->Handle(), platform::WM_HOTKEY, id, 0);
     QCoreApplication::sendPostedEvents();
     for (const int id : {0, 1, 33000, 33007}) OnMainWindowHotKeyLabelFeedback(id);
     EXPECT_EQ(EditorText(), "x");
     EXPECT_TRUE(dialogs_.empty());
   });
+}
+
+// The messages that reach a window's own procedure, whichever window they are for.
+std::vector<platform::HWND> secondProcedureWindows;
+
+platform::LRESULT SecondWindowProcedure(platform::HWND window, platform::UINT message, platform::WPARAM wParam,
+                                        platform::LPARAM lParam) {
+  secondProcedureWindows.push_back(window);
+  return platform::DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Registering on a second window gives the first, while it lives, its own procedure back, so
+// that its messages never pass through the second window's, and a later registration on the
+// first subclasses it afresh.
+TEST(HotKeyWindowTest, ASecondWindowGivesTheFirstItsProcedureBack) {
+  QWidget first;
+  QWidget second;
+  const platform::HWND firstWindow = platform::WindowFromWidget(&first);
+  const platform::HWND secondWindow = platform::WindowFromWidget(&second);
+  test::RecordingSubclass firstEarlier{firstWindow};
+  const std::intptr_t firstProcedure = platform::GetWindowLongA(firstWindow, platform::GWL_WNDPROC);
+  platform::SetWindowLongA(secondWindow, platform::GWL_WNDPROC,
+                           reinterpret_cast<std::intptr_t>(&SecondWindowProcedure));
+  secondProcedureWindows.clear();
+
+  EXPECT_NE(RegisterWindowHotKey(firstWindow, platform::VK_F1 + 8), 0);
+  EXPECT_NE(RegisterWindowHotKey(secondWindow, platform::VK_F1 + 9), 0);
+  EXPECT_EQ(platform::GetWindowLongA(firstWindow, platform::GWL_WNDPROC), firstProcedure);
+  platform::SendMessageA(firstWindow, platform::WM_COMMAND, 5, 0);
+  EXPECT_EQ(firstEarlier.Received(platform::WM_COMMAND).size(), 1u);
+  EXPECT_EQ(secondProcedureWindows, std::vector<platform::HWND>{});
+
+  // Back to the first: subclassed over its own procedure, not over itself, it does not recurse.
+  EXPECT_NE(RegisterWindowHotKey(firstWindow, platform::VK_F1 + 10), 0);
+  platform::SendMessageA(firstWindow, platform::WM_COMMAND, 5, 0);
+  EXPECT_EQ(firstEarlier.Received(platform::WM_COMMAND).size(), 2u);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/page_control.h"
-#include "framework/status_bar.h"
 #include "framework/toolbar.h"
 #include "ide/main_window_definition.h"
 #include "platform/ini_file.h"
@@ -13,9 +12,6 @@ using MainWindowTest = ProgramTest;
 
 framework::PageControl* OutputPanel() { return MainWindow->Find<framework::PageControl>(kOutputPanel); }
 framework::Toolbar* MainToolbar() { return MainWindow->Find<framework::Toolbar>(kMainToolbar); }
-std::string DocumentPathPart() {
-  return MainWindow->Find<framework::StatusBar>(kMainStatusBar)->PartText(kDocumentPathPart);
-}
 
 TEST_F(MainWindowTest, WithoutConfigIniThePanelIsHiddenAndNothingIsWrittenOffline) {
   RunProgram([this] {
@@ -91,7 +87,7 @@ TEST_F(MainWindowTest, WithoutArgumentsTheEditorStaysEmptyAndUntitled) {
     EXPECT_EQ(EditorText(), "");
     EXPECT_EQ(CurrentFilePath, "");
     EXPECT_EQ(IsSaved, 0);
-    EXPECT_EQ(DocumentPathPart(), "");
+    EXPECT_EQ(StatusPart(kDocumentPathPart), "");
   });
 }
 
@@ -106,7 +102,7 @@ TEST_F(MainWindowTest, OpensTheFileTheFirstArgumentNames) {
     EXPECT_EQ(CurrentFilePath, "my file.c");
     EXPECT_EQ(EditorText(), text);
     EXPECT_EQ(IsSaved, 1);
-    EXPECT_EQ(DocumentPathPart(), "my file.c");
+    EXPECT_EQ(StatusPart(kDocumentPathPart), "my file.c");
   });
   EXPECT_FALSE(platform::PathExists(PathOf("recent.txt")));
 }
@@ -120,7 +116,7 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadOpensEmptyUnderItsName) {
       EXPECT_EQ(CurrentFilePath, name);
       EXPECT_EQ(EditorText(), "");
       EXPECT_EQ(IsSaved, 1);
-      EXPECT_EQ(DocumentPathPart(), name);
+      EXPECT_EQ(StatusPart(kDocumentPathPart), name);
     });
     EXPECT_TRUE(dialogs_.empty());
   }

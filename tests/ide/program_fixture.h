@@ -18,12 +18,19 @@
 #include "framework/form.h"
 #include "framework/message_loop.h"
 #include "framework/program_end.h"
+#include "framework/status_bar.h"
 #include "ide/app_globals.h"
 #include "ide/command_line.h"
 #include "ide/main_window.h"
+#include "ide/main_window_definition.h"
 #include "ide/program_dir.h"
 #include "ide/program_start.h"
 #include "platform/file_system.h"
+
+// The text of a part of the main window's status bar.
+inline std::string StatusPart(int part) {
+  return MainWindow->Find<framework::StatusBar>(kMainStatusBar)->PartText(part);
+}
 
 class ProgramTest : public TempDirTest {
  protected:
