@@ -1,5 +1,9 @@
-// Placeholder until plug-ins are loaded: the table stays empty and no entry runs.
+// Placeholder until plug-ins are loaded: nothing binds, the table stays empty and no entry runs.
 #include "ide/plugins.h"
+
+bool BindPluginExport(const std::string&, const std::string&) { return false; }
+
+void* BoundPluginExport() { return nullptr; }
 
 void LoadPluginMenuEntries() {}
 
