@@ -5,5 +5,3 @@
 void OnMainWindowToolbarButtonClick(int index);
 // Button 3: asks to save unsaved text, then opens a file over the document as it is.
 void OpenAfterAskingToSave();
-// Button 9: shows or hides the output panel and remembers the choice in config.ini.
-void ToggleOutputPanel();
