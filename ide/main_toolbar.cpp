@@ -1,7 +1,6 @@
 #include "ide/main_toolbar.h"
 
 #include "ide/about_window.h"
-#include "ide/app_globals.h"
 #include "ide/build_run.h"
 #include "ide/documents.h"
 #include "ide/login_window.h"
@@ -26,19 +25,7 @@ enum ToolbarButton : int {
   kAboutButton = 12,
 };
 
-// False when the user chose to save and the save failed; the document then stays as it is.
-bool SaveUnsavedTextOnRequest() {
-  if (IsSaved != 0 || Editor->GetLength() == 0 || !AskToSave()) return true;
-  if (SaveDocument()) return true;
-  ShowSaveBeforeReplacingFailed();
-  return false;
-}
-
 }  // namespace
-
-void OpenAfterAskingToSave() {
-  if (SaveUnsavedTextOnRequest()) OpenDocument();
-}
 
 void OnMainWindowToolbarButtonClick(int index) {
   switch (index) {

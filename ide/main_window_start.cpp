@@ -61,7 +61,7 @@ framework::Form* CreateMainWindow() {
 void OnMainWindowCreated() {
   BaseDir = platform::WorkingDirectory();
   SendFirstStartPing();
-  IsSaved = 0;
+  MarkDocumentChanged();
   SetupEditor();
   // The editor is made after the window's controls; below them, the completion list floats
   // over it and the status bar stays in view.
@@ -80,7 +80,7 @@ void OnMainWindowCreated() {
 void OnMainWindowDestroy() {}
 
 int OnMainWindowQueryClose() {
-  if (IsSaved != 0) return 1;
+  if (IsDocumentSaved()) return 1;
   if (!NewDocument()) return 0;
   framework::EndProgram(0);
   return 0;
