@@ -4,11 +4,39 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 #include <algorithm>
+#include <unordered_map>
 
 #include "framework/item_view_rows.h"
 #include "platform/code_page.h"
+#include "platform/input.h"
+#include "platform/window.h"
 
 namespace framework {
+namespace {
+
+// The list views by window, with the procedure their own one passes messages on to. Keys are
+// taken as the window's key-down message, before the view has seen them.
+struct ListViewWindow {
+  ListView* list;
+  platform::WNDPROC previous;
+};
+
+std::unordered_map<platform::HWND, ListViewWindow>& ListViewWindows() {
+  static auto* const windows = new std::unordered_map<platform::HWND, ListViewWindow>;
+  return *windows;
+}
+
+platform::LRESULT ListViewProcedure(platform::HWND window, platform::UINT message, platform::WPARAM wParam,
+                                    platform::LPARAM lParam) {
+  const auto found = ListViewWindows().find(window);
+  if (found == ListViewWindows().end()) return platform::DefWindowProcA(window, message, wParam, lParam);
+  if (message == platform::WM_KEYDOWN && !found->second.list->PassesKeyDown(static_cast<int>(wParam))) return 0;
+  return platform::CallWindowProcA(found->second.previous, window, message, wParam, lParam);
+}
+
+bool Held(int virtualKey) { return (platform::GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
+}  // namespace
 
 ListView::ListView(const ControlDefinition& definition, QWidget* parent)
     : WidgetUnit(definition.name, new QTreeWidget(parent)), images_(definition.images) {
@@ -27,6 +55,25 @@ ListView::ListView(const ControlDefinition& definition, QWidget* parent)
   tree->setHeaderLabels(captions);
   for (int i = 0; i < ColumnCount(); ++i) SetColumnWidth(i, definition.columns[static_cast<std::size_t>(i)].width);
   tree->viewport()->installEventFilter(this);
+  QObject::connect(tree, &QAbstractItemView::activated, static_cast<QObject*>(this), [this] {
+    if (OnItemActivate) OnItemActivate();
+  });
+  const platform::HWND window = Handle();
+  const auto previous = reinterpret_cast<platform::WNDPROC>(
+      platform::SetWindowLongA(window, platform::GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&ListViewProcedure)));
+  ListViewWindows()[window] = {this, previous};
+}
+
+ListView::~ListView() {
+  // The window may be gone already; its handle is never reused.
+  std::erase_if(ListViewWindows(), [this](const auto& entry) { return entry.second.list == this; });
+}
+
+bool ListView::PassesKeyDown(int virtualKey) const {
+  if (!OnKeyDown) return true;
+  const int modifiers = (Held(platform::VK_SHIFT) ? 1 : 0) | (Held(platform::VK_CONTROL) ? 2 : 0) |
+                        (Held(platform::VK_MENU) ? 4 : 0);
+  return OnKeyDown(virtualKey, modifiers);
 }
 
 QTreeWidget* ListView::Tree() const { return static_cast<QTreeWidget*>(Widget()); }

@@ -18,6 +18,7 @@ namespace framework {
 class ListView : public WidgetUnit, private QObject {
  public:
   ListView(const ControlDefinition& definition, QWidget* parent);
+  ~ListView() override;
 
   int ColumnCount() const;
   void SetColumnWidth(int column, int width);
@@ -39,6 +40,13 @@ class ListView : public WidgetUnit, private QObject {
   std::function<void(int row)> OnClick;
   std::function<void(int row)> OnRightClick;
   std::function<void(int row)> OnDoubleClick;
+  // A row activated by a double click or by Enter.
+  std::function<void()> OnItemActivate;
+  // A key pressed while the list has the focus, by virtual-key code, with modifiers 1 Shift,
+  // 2 Control, 4 Alt; false keeps the key from the list's own handling.
+  std::function<bool(int virtualKey, int modifiers)> OnKeyDown;
+  // Asks OnKeyDown about the key-down message of the list's window; true lets it on.
+  bool PassesKeyDown(int virtualKey) const;
 
  private:
   QTreeWidget* Tree() const;

@@ -1,5 +1,8 @@
 #include "ide/enclosing_bracket.h"
 
+#include <string_view>
+
+#include "editor/scintilla_messages.h"
 #include "ide/app_globals.h"
 
 namespace {
@@ -8,7 +11,16 @@ namespace {
 constexpr int kNoBracket = -2;
 constexpr int kNoPartner = -1;
 
-bool IsOpeningBracket(int c) { return c == '(' || c == '{'; }
+bool IsOpeningBracket(char c) { return c == '(' || c == '{'; }
+
+// The component's own bytes from start to end, in one piece: a line can be megabytes long, and
+// asking for it byte by byte would cost a call per byte. Valid until the text changes.
+std::string_view EditorBytes(int start, int end) {
+  const auto address = Editor->DirectCall(scintilla::SCI_GETRANGEPOINTER, static_cast<platform::WPARAM>(start),
+                                          static_cast<platform::LPARAM>(end - start));
+  if (address == 0) return {};
+  return {reinterpret_cast<const char*>(address), static_cast<std::size_t>(end - start)};
+}
 
 }  // namespace
 
@@ -22,8 +34,10 @@ bool IsOpeningBracket(int c) { return c == '(' || c == '{'; }
 void HighlightEnclosingBracket() {
   const int caret = Editor->GetCurrentPos();
   const int lineStart = Editor->PositionFromLine(Editor->GetCurrentLine());
-  for (int position = caret - 1; position >= lineStart; --position) {
-    if (!IsOpeningBracket(Editor->GetCharAt(position))) continue;
+  const std::string_view line = EditorBytes(lineStart, caret);
+  for (std::size_t i = line.size(); i > 0; --i) {
+    if (!IsOpeningBracket(line[i - 1])) continue;
+    const int position = lineStart + static_cast<int>(i - 1);
     const int partner = Editor->BraceMatch(position);
     if (partner > position && partner < caret) continue;
     Editor->BraceHighlight(position, partner);

@@ -2,10 +2,12 @@
 
 #include "framework/drop_target.h"
 #include "framework/label.h"
+#include "framework/list_view.h"
 #include "framework/program_end.h"
 #include "framework/toolbar.h"
 #include "ide/app_globals.h"
 #include "ide/command_line.h"
+#include "ide/completion_list.h"
 #include "ide/config_ini.h"
 #include "ide/documents.h"
 #include "ide/editor_setup.h"
@@ -55,6 +57,9 @@ framework::Form* CreateMainWindow() {
   auto* dropTarget = window->Find<framework::DropTarget>(kDropTarget);
   dropTarget->OnTextDropped = OnMainWindowDropTargetTextDropped;
   dropTarget->OnFileDropped = OnMainWindowDropTargetFileDropped;
+  auto* completionList = window->Find<framework::ListView>(kCompletionList);
+  completionList->OnKeyDown = OnMainWindowCompletionListKeyDown;
+  completionList->OnItemActivate = OnMainWindowCompletionListItemActivate;
   return window;
 }
 

@@ -5,8 +5,11 @@
 #include <QString>
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -43,6 +46,22 @@ class Iconv {
   iconv_t handle_;
 };
 
+// Opening a converter costs more than converting a short text, and texts come one list row at
+// a time, so each pair of charsets keeps its converter, put back to its initial state at each use.
+iconv_t Converter(const char* to, const char* from) {
+  struct Kept {
+    std::string to;
+    std::string from;
+    std::unique_ptr<Iconv> converter;
+  };
+  thread_local std::vector<Kept> kept;
+  auto found = std::find_if(kept.begin(), kept.end(), [&](const Kept& k) { return k.to == to && k.from == from; });
+  if (found == kept.end()) found = kept.insert(kept.end(), Kept{to, from, std::make_unique<Iconv>(to, from)});
+  if (!found->converter->ok()) return found->converter->get();
+  iconv(found->converter->get(), nullptr, nullptr, nullptr, nullptr);
+  return found->converter->get();
+}
+
 // How many input bytes a rejected sequence spans, given the input from that sequence on.
 using InvalidLength = std::size_t (*)(std::string_view rest);
 
@@ -69,8 +88,8 @@ std::size_t OneWideCharacter(std::string_view rest) {
 std::optional<std::string> Recode(const char* to, const char* from, std::string_view input,
                                   std::string_view replacement, InvalidLength invalidLength,
                                   bool* replaced) {
-  Iconv converter(to, from);
-  if (!converter.ok()) return std::nullopt;
+  const iconv_t converter = Converter(to, from);
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
   std::string output(input.size() * 2 + 16, '\0');
   char* in = const_cast<char*>(input.data());
   std::size_t inLeft = input.size();
@@ -78,7 +97,7 @@ std::optional<std::string> Recode(const char* to, const char* from, std::string_
   while (inLeft > 0) {
     char* out = output.data() + written;
     std::size_t outLeft = output.size() - written;
-    const std::size_t result = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
+    const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
     written = output.size() - outLeft;
     if (result != static_cast<std::size_t>(-1)) break;
     if (errno == E2BIG) {

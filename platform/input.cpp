@@ -3,10 +3,11 @@
 // does, so a key is already down while its WM_KEYDOWN is handled.
 #include "platform/input.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QWidget>
 #include <bitset>
 
 #include "platform/key_codes.h"
@@ -65,6 +66,40 @@ bool ModifierDown(int virtualKey) {
   }
 }
 
+// The text a key types, as Qt's own key events carry it.
+QString KeyText(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Backspace:
+      return QStringLiteral("\b");
+    case Qt::Key_Return:
+      return QStringLiteral("\r");
+    case Qt::Key_Tab:
+      return QStringLiteral("\t");
+    case Qt::Key_Escape:
+      return QString(QChar(0x1B));
+    case Qt::Key_Space:
+      return QStringLiteral(" ");
+    default:
+      break;
+  }
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return QString(QChar(qtKey));
+  if (qtKey < Qt::Key_A || qtKey > Qt::Key_Z) return QString();
+  const QChar letter(qtKey);
+  return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0 ? QString(letter) : QString(letter.toLower());
+}
+
+void DeliverKeyPress(int qtKey) {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr) return;
+  const QPointer<QWidget> target(focus);
+  const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+  QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, KeyText(qtKey));
+  QCoreApplication::sendEvent(target.data(), &press);
+  if (target.isNull()) return;  // the key closed its window
+  QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, KeyText(qtKey));
+  QCoreApplication::sendEvent(target.data(), &release);
+}
+
 }  // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(StartFollowingKeys)
@@ -73,6 +108,12 @@ short GetAsyncKeyState(int virtualKey) {
   if (virtualKey <= 0 || virtualKey > 255) return 0;
   const bool down = Tracker().IsDown(virtualKey) || ModifierDown(virtualKey);
   return down ? static_cast<short>(0x8000) : 0;
+}
+
+void SimulateKeyPress(int virtualKey) {
+  const int qtKey = QtKeyFromVirtualKey(virtualKey);
+  if (qtKey == 0) return;
+  QMetaObject::invokeMethod(QCoreApplication::instance(), [qtKey] { DeliverKeyPress(qtKey); }, Qt::QueuedConnection);
 }
 
 BOOL GetCursorPos(POINT* point) {

@@ -10,4 +10,9 @@ namespace platform {
 short GetAsyncKeyState(int virtualKey);
 BOOL GetCursorPos(POINT* point);  // screen coordinates
 
+// A press and release of the key, queued as keyboard input: they reach the window that has the
+// focus when they arrive, after the message being handled now. Letters type lower case unless
+// Shift is down; a key without a Qt key here (0 among them) does nothing.
+void SimulateKeyPress(int virtualKey);
+
 }  // namespace platform

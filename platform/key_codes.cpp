@@ -29,6 +29,17 @@ int VirtualKeyFromQtKey(int qtKey) {
   return found == NamedKeys().end() ? 0 : found->second;
 }
 
+int QtKeyFromVirtualKey(int virtualKey) {
+  if (virtualKey <= 0) return 0;
+  if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) return virtualKey;
+  if (virtualKey >= VK_F1 && virtualKey < VK_F1 + 12) return Qt::Key_F1 + (virtualKey - VK_F1);
+  for (const auto& [qtKey, named] : NamedKeys()) {
+    // Qt has two keys for Enter and for Tab; the main ones are those of the keyboard's centre.
+    if (named == virtualKey && qtKey != Qt::Key_Enter && qtKey != Qt::Key_Backtab) return qtKey;
+  }
+  return 0;
+}
+
 LPARAM KeyMessageLParam(bool release, bool autoRepeat) {
   std::uint32_t lParam = 1;
   if (release || autoRepeat) lParam |= 1u << 30;

@@ -7,6 +7,8 @@ namespace platform {
 
 // 0 for a key that has no virtual-key code here.
 int VirtualKeyFromQtKey(int qtKey);
+// The Qt key of a virtual key; 0 for one that has none here.
+int QtKeyFromVirtualKey(int virtualKey);
 
 // Repeat count 1; bit 30 the previous key state (down for a repeat and for every release),
 // bit 31 set for a release.

@@ -1,0 +1,167 @@
+// Keystroke to refilled completion list, through the real character handler on a real editor
+// (offscreen), with a completion index of 20 000 words: ASCII names and GB2312 Chinese words.
+// Then End and a keystroke at the end of a 10 MB single line.
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "framework/dialog_seam.h"
+#include "framework/form.h"
+#include "framework/list_view.h"
+#include "framework/message_loop.h"
+#include "framework/program_end.h"
+#include "ide/app_globals.h"
+#include "ide/command_line.h"
+#include "ide/completion_list.h"
+#include "ide/enclosing_bracket.h"
+#include "ide/main_window.h"
+#include "ide/main_window_definition.h"
+#include "ide/program_dir.h"
+#include "ide/program_start.h"
+#include "platform/file_system.h"
+#include "platform/window.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kWords = 20000;
+constexpr int kKeystrokes = 200;
+
+// Half ASCII names, half words of two to four GB2312 hanzi (code points B0A1 to D7F9).
+std::string WordList() {
+  std::mt19937 random(7);
+  std::string words;
+  for (int i = 0; i < kWords; ++i) {
+    const int length = 2 + static_cast<int>(random() % 3);
+    for (int c = 0; c < length * (i % 2 == 0 ? 3 : 1); ++c) {
+      if (i % 2 == 0) {
+        words += static_cast<char>('a' + random() % 26);
+      } else {
+        words += static_cast<char>(0xB0 + random() % 40);
+        words += static_cast<char>(0xA1 + random() % 89);
+      }
+    }
+    words += ' ';
+  }
+  return words;
+}
+
+QWidget* EditingWidget() { return platform::WidgetFromWindow(Editor->GetEditorHandle()); }
+
+double Milliseconds(const std::function<void()>& run) {
+  const Clock::time_point start = Clock::now();
+  run();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// One key through the editing window as a user's would come, until what it posted has been
+// handled (the list is refilled by then; painting is left to the screen's pace).
+double PressMilliseconds(Qt::Key key, const QString& text) {
+  QWidget* editor = EditingWidget();
+  const Clock::time_point start = Clock::now();
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QCoreApplication::sendEvent(editor, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QCoreApplication::sendEvent(editor, &release);
+  QCoreApplication::processEvents();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+void Type(const char* letters) {
+  for (const char* c = letters; *c != '\0'; ++c) PressMilliseconds(Qt::Key(Qt::Key_A + (*c - 'a')), QString(QChar(*c)));
+}
+
+void Report(const char* what, std::vector<double> times, int rows) {
+  std::sort(times.begin(), times.end());
+  std::printf("%-42s rows %5d  median %7.2f ms  slowest %7.2f ms\n", what, rows, times[times.size() / 2],
+              times.back());
+}
+
+// Before each measured key the editor is emptied and the unmeasured letters typed.
+void MeasurePrefix(const char* what, const char* before, char last) {
+  std::vector<double> times;
+  int rows = 0;
+  for (int i = 0; i < kKeystrokes; ++i) {
+    Editor->ClearAll();
+    Type(before);
+    times.push_back(PressMilliseconds(Qt::Key(Qt::Key_A + (last - 'a')), QString(QChar(last))));
+    rows = MainWindow->Find<framework::ListView>(kCompletionList)->RowCount();
+  }
+  Report(what, times, rows);
+}
+
+void MeasureLongLine() {
+  std::string line;
+  const std::string piece = "printf(\"%d\\n\", a[i]); x = (y + 1) * z; ";
+  while (line.size() < 10 * 1024 * 1024) line += piece;
+  Editor->SetText(line);
+  Editor->GotoPos(0);
+  QCoreApplication::processEvents();
+  std::vector<double> end;
+  std::vector<double> key;
+  std::vector<double> bracket;
+  std::vector<double> handler;
+  for (int i = 0; i < 5; ++i) {
+    Editor->GotoPos(0);
+    QCoreApplication::processEvents();
+    end.push_back(PressMilliseconds(Qt::Key_End, QString()));
+    // The two handlers alone: the bracket scan that End ran, and the character handler as the
+    // key below runs it before the component types.
+    bracket.push_back(Milliseconds(HighlightEnclosingBracket));
+    handler.push_back(Milliseconds([] { OnEditorChar('q'); }));
+    key.push_back(PressMilliseconds(Qt::Key_Q, "q"));
+  }
+  const int rows = MainWindow->Find<framework::ListView>(kCompletionList)->RowCount();
+  Report("End on a 10 MB single line", end, 0);
+  Report("HighlightEnclosingBracket at its end", bracket, 0);
+  Report("OnEditorChar at the end of a 10 MB line", handler, rows);
+  Report("keystroke at the end of a 10 MB line", key, rows);
+}
+
+void Measure() {
+  QWidget* top = platform::WidgetFromWindow(MainWindow->Handle());
+  top->activateWindow();
+  Editor->GrabFocus();
+  QCoreApplication::processEvents();
+  MeasurePrefix("one-letter prefix", "", 's');
+  // The first word of the list, an ASCII name, begins the three letters.
+  const std::string three = WordList().substr(0, 3);
+  MeasurePrefix("three-letter prefix", three.substr(0, 2).c_str(), three[2]);
+  MeasureLongLine();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  char dir[] = "/tmp/tavo-bench-XXXXXX";
+  if (mkdtemp(dir) == nullptr || chdir(dir) != 0) return 1;
+  mkdir((std::string(dir) + "/Syntax").c_str(), 0755);
+  platform::WriteWholeFile(std::string(dir) + "/Syntax/h.txt", WordList());
+  OverrideProgramDir(std::string(dir));
+  SetCommandLineText("a.c");
+  framework::SetDialogAnswerer([](const framework::DialogRequest&) { return framework::DialogReply{}; });
+
+  QApplication application(argc, argv);
+  QTimer::singleShot(0, [] {
+    Measure();
+    const std::vector<framework::Form*> open = framework::LiveWindows();
+    for (framework::Form* form : open) form->Destroy();
+  });
+  framework::RunProgram(ProgramStart);
+  std::system((std::string("rm -rf ") + dir).c_str());
+  return 0;
+}
