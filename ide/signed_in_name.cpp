@@ -6,17 +6,11 @@
 #include "ide/program_dir.h"
 #include "platform/ini_file.h"
 
-namespace {
-
-constexpr int kWelcomeImage = 12;
-
-}  // namespace
-
 void ShowSignedInName() {
   const std::string name = platform::GetPrivateProfileStringA("user", "name", "", ProgramDir() + "/login.txt");
   if (name.empty()) return;
   MainWindow->SetCaption(std::string(kMainWindowTitle) + " " + name);
   auto* toolbar = MainWindow->Find<framework::Toolbar>(kMainToolbar);
-  toolbar->DeleteButton(0);
-  toolbar->InsertButton(0, framework::ToolbarButtonDefinition::Button(kWelcomeImage, "Welcome"));
+  toolbar->DeleteButton(kLoginButton);
+  toolbar->InsertButton(kLoginButton, framework::ToolbarButtonDefinition::Button(kWelcomeImage, "Welcome"));
 }
