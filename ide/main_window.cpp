@@ -20,18 +20,10 @@
 #include "ide/start_window.h"
 #include "ide/web_service.h"
 #include "platform/file_system.h"
-#include "platform/ini_file.h"
 
 framework::Form* MainWindow = nullptr;
 
 namespace {
-
-void SendFirstStartPing() {
-  const std::string firstRun = platform::GetPrivateProfileStringA(kSystemSection, kFirstRunKey, "是", ConfigIniPath());
-  if (firstRun != "是" || !IsMachineOnline()) return;
-  SendUsagePing();
-  platform::WritePrivateProfileStringA(kSystemSection, kFirstRunKey, "否", ConfigIniPath());
-}
 
 void ApplyOutputPanelSetting() {
   OutputPanelVisible = ReadIniInteger(kSystemSection, kOutputPanelKey, "", ConfigIniPath());
@@ -69,7 +61,7 @@ framework::Form* CreateMainWindow() {
 
 void OnMainWindowCreated() {
   BaseDir = platform::WorkingDirectory();
-  SendFirstStartPing();
+  SendUsagePing();
   IsSaved = 0;
   SetupEditor();
   // The editor is made after the window's controls; below them, the completion list floats
