@@ -6,7 +6,6 @@
 #include "framework/toolbar.h"
 #include "ide/app_globals.h"
 #include "ide/command_line.h"
-#include "ide/config_ini.h"
 #include "ide/documents.h"
 #include "ide/editor_setup.h"
 #include "ide/hot_keys.h"
