@@ -5,7 +5,7 @@
 
 #include "editor/code_page_conversion.h"
 #include "ide/app_globals.h"
-#include "ide/editing_commands.h"
+#include "ide/documents.h"
 #include "ide/plugin_info_text.h"
 #include "platform/ansi_text.h"
 #include "platform/dynamic_library.h"
@@ -100,5 +100,7 @@ void RunPluginMenuCommand(int commandId) {
   if (entry == PluginMenuTable.end()) return;
   const std::optional<std::string> result =
       CallPluginTextExport(BaseDir + "/Plugin/" + entry->DllFile, entry->FunctionName, selection);
-  if (result && !result->empty()) ChangeEditorText([&] { Editor->InsertText(*result); });
+  if (!result || result->empty()) return;
+  Editor->InsertText(*result);
+  MarkDocumentChanged();
 }
