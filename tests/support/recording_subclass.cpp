@@ -1,4 +1,4 @@
-#include "recording_subclass.h"
+#include "tests/support/recording_subclass.h"
 
 #include <map>
 
