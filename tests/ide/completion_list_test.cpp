@@ -49,6 +49,7 @@ class CompletionListTest : public ProgramTest {
  protected:
   void SetUp() override {
     ProgramTest::SetUp();
+    WriteBaseFile("default.txt", "[配色]\r\nfont-family=DejaVu Sans Mono\r\nfont-size=12\r\n");
     WriteBaseFile("Syntax/key.txt", "int char ");
     WriteBaseFile("Syntax/Order.txt", "printf puts putchar 中文 中文字 ");
     WriteBaseFile("Syntax/h.txt", "zwx ");
@@ -140,11 +141,17 @@ TEST_F(CompletionListTest, TheListSitsUnderTheCaretOrAboveItAndInsideTheWindow) 
     Type("p");
     EXPECT_EQ(List()->Top(), Editor->PointYFromPosition(Editor->GetCurrentPos()) - List()->Height());
 
-    platform::WidgetFromWindow(MainWindow->Handle())->resize(220, 500);
+    // The caret near the window's right edge: the first blank beyond where the list would fit.
+    const int rightmost = MainWindow->ClientWidth() - List()->Width();
+    Start(std::string(400, ' ').c_str());
+    Editor->GotoPos(0);
     Settle();
-    Start("int x = ");
+    int caret = 0;
+    while (caret < Editor->GetLength() && Editor->PointXFromPosition(caret) <= rightmost) ++caret;
+    Editor->GotoPos(caret);
+    Settle();
+    ASSERT_GT(Editor->PointXFromPosition(caret), rightmost);
     Type("p");
-    ASSERT_GT(Editor->PointXFromPosition(Editor->GetCurrentPos() - 1), MainWindow->ClientWidth() - List()->Width());
     EXPECT_EQ(List()->Left(), MainWindow->ClientWidth() - List()->Width());
   });
 }
