@@ -1,3 +1,4 @@
+#include <Qsci/qsciscintillabase.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
@@ -8,6 +9,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "editor/scintilla_class.h"
 #include "platform/window.h"
 #include "tests/support/recording_subclass.h"
 
@@ -15,9 +17,12 @@ namespace {
 
 using namespace platform;
 
-constexpr UINT SCI_GETLENGTH = 2006;
-constexpr UINT SCI_GETTEXT = 2182;
-constexpr UINT SCI_SETCODEPAGE = 2037;
+// The editing windows' class comes with the editor, which registers it.
+[[maybe_unused]] const bool kScintillaClassRegistered = scintilla::RegisterScintillaWindowClass();
+
+constexpr UINT SCI_GETLENGTH = QsciScintillaBase::SCI_GETLENGTH;
+constexpr UINT SCI_GETTEXT = QsciScintillaBase::SCI_GETTEXT;
+constexpr UINT SCI_SETCODEPAGE = QsciScintillaBase::SCI_SETCODEPAGE;
 
 // A shown and active top-level widget holding a "static" container and, inside it, an editing
 // window with a client edge (so its viewport is offset by the frame) that has the focus.

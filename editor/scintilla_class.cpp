@@ -1,18 +1,20 @@
-#include "platform/scintilla_class.h"
+#include "editor/scintilla_class.h"
 
 #include <Qsci/qsciscintillabase.h>
 
-#include "platform/scintilla_notifications.h"
+#include "editor/scintilla_notifications.h"
+#include "platform/window.h"
+#include "platform/window_class.h"
 
-namespace platform {
+namespace scintilla {
 namespace {
+
+using namespace platform;
 
 // The component's own messages (SCI_*, the optional ones and the lexer's); everything
 // else is a plain window message.
-constexpr UINT kFirstComponentMessage = 2000;
+constexpr UINT kFirstComponentMessage = QsciScintillaBase::SCI_START;
 constexpr UINT kEndOfComponentMessages = 5000;
-constexpr UINT SCI_SETEOLMODE = 2031;
-constexpr int SC_EOL_CRLF = 0;
 
 LRESULT ScintillaClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= kFirstComponentMessage && message < kEndOfComponentMessages) {
@@ -26,13 +28,16 @@ QWidget* NewEditingWidget(QWidget* parent) {
   auto* editor = new QsciScintillaBase(parent);
   // The component starts with the line ends of the system it was made for: Enter types CR LF,
   // like the files the program reads and writes.
-  editor->SendScintilla(SCI_SETEOLMODE, SC_EOL_CRLF);
+  editor->SendScintilla(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_CRLF);
   ForwardScintillaNotifications(editor);
   return editor;
 }
 
 }  // namespace
 
-WindowClass ScintillaWindowClass() { return {&ScintillaClassProcedure, &NewEditingWidget}; }
+bool RegisterScintillaWindowClass() {
+  return RegisterWindowClass("Scintilla", &ScintillaClassProcedure, &NewEditingWidget) ||
+         FindWindowClass("Scintilla") != nullptr;
+}
 
-}  // namespace platform
+}  // namespace scintilla
