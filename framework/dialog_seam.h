@@ -13,7 +13,15 @@ class QWidget;
 
 namespace framework {
 
-enum class DialogKind { MessageBox, OpenFile, SaveFile };
+enum class DialogKind { MessageBox, OpenFile, SaveFile, Colour, Font };
+
+// A font as the font dialog gives it: the face name and the size in points.
+struct FontChoice {
+  std::string faceName;
+  int pointSize = 0;
+
+  bool operator==(const FontChoice&) const = default;
+};
 
 struct DialogRequest {
   DialogKind kind = DialogKind::MessageBox;
@@ -21,16 +29,20 @@ struct DialogRequest {
   std::string caption;       // message boxes: the caption; file dialogs: the title
   platform::UINT style = 0;  // message boxes: MB_* buttons and icon
   // File dialogs.
-  std::string filter;            // "label|pattern|label|pattern"
-  std::string folder;            // the folder shown first; empty for the current one
-  std::string fileName;          // the name shown first
-  std::string defaultExtension;  // without the dot
-  QWidget* owner = nullptr;      // the owner window's frame; null for none
+  std::string filter;              // "label|pattern|label|pattern"
+  std::string folder;              // the folder shown first; empty for the current one
+  std::string fileName;            // the name shown first
+  std::string defaultExtension;    // without the dot
+  int colour = 0;                  // the colour dialog: the colour shown first, blue-green-red
+  std::optional<FontChoice> font;  // the font dialog: the font shown first; nothing for none
+  QWidget* owner = nullptr;        // the owner window's frame; null for none
 };
 
 struct DialogReply {
   int button = 0;                   // message boxes: IDOK, IDCANCEL, IDYES or IDNO
   std::optional<std::string> path;  // file dialogs: the chosen path; nothing when cancelled
+  std::optional<int> colour;        // the colour dialog: the chosen colour; nothing when cancelled
+  std::optional<FontChoice> font;   // the font dialog: the chosen font; nothing when cancelled
 };
 
 DialogReply AskUser(const DialogRequest& request);
