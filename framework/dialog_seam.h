@@ -29,20 +29,23 @@ struct DialogRequest {
   std::string caption;       // message boxes: the caption; file dialogs: the title
   platform::UINT style = 0;  // message boxes: MB_* buttons and icon
   // File dialogs.
-  std::string filter;              // "label|pattern|label|pattern"
-  std::string folder;              // the folder shown first; empty for the current one
-  std::string fileName;            // the name shown first
-  std::string defaultExtension;    // without the dot
-  int colour = 0;                  // the colour dialog: the colour shown first, blue-green-red
-  std::optional<FontChoice> font;  // the font dialog: the font shown first; nothing for none
-  QWidget* owner = nullptr;        // the owner window's frame; null for none
+  std::string filter;            // "label|pattern|label|pattern"
+  std::string folder;            // the folder shown first; empty for the current one
+  std::string fileName;          // the name shown first
+  std::string defaultExtension;  // without the dot
+  // The colour dialog: the colour shown first, blue-green-red.
+  int colour = 0;
+  // The font dialog: the font shown first; nothing for none.
+  std::optional<FontChoice> font = std::nullopt;
+  QWidget* owner = nullptr;  // the owner window's frame; null for none
 };
 
 struct DialogReply {
   int button = 0;                   // message boxes: IDOK, IDCANCEL, IDYES or IDNO
   std::optional<std::string> path;  // file dialogs: the chosen path; nothing when cancelled
-  std::optional<int> colour;        // the colour dialog: the chosen colour; nothing when cancelled
-  std::optional<FontChoice> font;   // the font dialog: the chosen font; nothing when cancelled
+  // The colour and font dialogs: the choice; nothing when cancelled.
+  std::optional<int> colour = std::nullopt;
+  std::optional<FontChoice> font = std::nullopt;
 };
 
 DialogReply AskUser(const DialogRequest& request);
