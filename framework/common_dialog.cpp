@@ -42,8 +42,8 @@ bool CommonDialog::ShowFontDialog() {
   request.caption = title_;
   request.font = font_;
   request.owner = window_.Frame();
-  std::optional<FontChoice> chosen = AskUser(request).font;
-  if (!chosen) return false;
+  FontChoice chosen = AskUser(request).font;
+  if (chosen.faceName.empty()) return false;
   font_ = std::move(chosen);
   return true;
 }

@@ -2,7 +2,6 @@
 // shown on the window.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "framework/dialog_seam.h"
@@ -33,9 +32,9 @@ class CommonDialog : public Unit {
   const std::string& FileName() const { return fileName_; }
   void SetFileName(const std::string& fileName) { fileName_ = fileName; }
 
-  // The font dialog's font: none until one has been chosen, then the last one chosen, which
-  // is also where the dialog starts.
-  const std::optional<FontChoice>& ChosenFont() const { return font_; }
+  // The font dialog's font: none (no face name) until one has been chosen, then the last one
+  // chosen, which is also where the dialog starts.
+  const FontChoice& ChosenFont() const { return font_; }
 
   // Shows the dialog of the current kind, owned by the unit's window, and returns whether a
   // choice was made; a cancelled dialog changes nothing. On a file choice FileName becomes the
@@ -54,7 +53,7 @@ class CommonDialog : public Unit {
   std::string defaultExtension_;
   std::string initialFolder_;
   std::string fileName_;
-  std::optional<FontChoice> font_;
+  FontChoice font_;
 };
 
 }  // namespace framework

@@ -15,7 +15,8 @@ namespace framework {
 
 enum class DialogKind { MessageBox, OpenFile, SaveFile, Colour, Font };
 
-// A font as the font dialog gives it: the face name and the size in points.
+// A font as the font dialog gives it: the face name and the size in points. No font has an
+// empty face name.
 struct FontChoice {
   std::string faceName;
   int pointSize = 0;
@@ -35,17 +36,18 @@ struct DialogRequest {
   std::string defaultExtension;  // without the dot
   // The colour dialog: the colour shown first, blue-green-red.
   int colour = 0;
-  // The font dialog: the font shown first; nothing for none.
-  std::optional<FontChoice> font = std::nullopt;
+  // The font dialog: the font shown first; none when it has no face name.
+  FontChoice font;
   QWidget* owner = nullptr;  // the owner window's frame; null for none
 };
 
 struct DialogReply {
   int button = 0;                   // message boxes: IDOK, IDCANCEL, IDYES or IDNO
   std::optional<std::string> path;  // file dialogs: the chosen path; nothing when cancelled
-  // The colour and font dialogs: the choice; nothing when cancelled.
+  // The colour and font dialogs: the choice; nothing, or a font without a face name, when
+  // cancelled.
   std::optional<int> colour = std::nullopt;
-  std::optional<FontChoice> font = std::nullopt;
+  FontChoice font = {};
 };
 
 DialogReply AskUser(const DialogRequest& request);

@@ -111,13 +111,13 @@ std::optional<int> ShowColourDialog(const DialogRequest& request) {
   return ColourOf(dialog.selectedColor());
 }
 
-std::optional<FontChoice> ShowFontDialog(const DialogRequest& request) {
+FontChoice ShowFontDialog(const DialogRequest& request) {
   QFontDialog dialog(request.owner);
-  if (request.font) {
-    dialog.setCurrentFont(QFont(platform::AnsiToQString(request.font->faceName), request.font->pointSize));
+  if (!request.font.faceName.empty()) {
+    dialog.setCurrentFont(QFont(platform::AnsiToQString(request.font.faceName), request.font.pointSize));
   }
   dialog.setWindowModality(Qt::ApplicationModal);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (dialog.exec() != QDialog::Accepted) return {};
   const QFont chosen = dialog.selectedFont();
   return FontChoice{platform::QStringToAnsi(chosen.family()), chosen.pointSize()};
 }

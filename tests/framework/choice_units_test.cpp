@@ -98,19 +98,18 @@ TEST_F(ChoiceUnitsTest, ColourPickerShowsOnlyAChosenColour) {
 TEST_F(ChoiceUnitsTest, FontDialogStartsFromTheLastFontChosen) {
   auto* fonts = form_->Find<framework::CommonDialog>("Fonts");
   EXPECT_EQ(fonts->DialogKind(), framework::CommonDialog::Font);
-  reply_.font = std::nullopt;
   EXPECT_FALSE(fonts->Show());
-  EXPECT_FALSE(fonts->ChosenFont());
+  EXPECT_EQ(fonts->ChosenFont(), framework::FontChoice{});
   const framework::FontChoice mono{"DejaVu Sans Mono", 14};
   reply_.font = mono;
   EXPECT_TRUE(fonts->Show());
   EXPECT_EQ(fonts->ChosenFont(), mono);
-  reply_.font = std::nullopt;
+  reply_.font = {};
   EXPECT_FALSE(fonts->Show());
   EXPECT_EQ(fonts->ChosenFont(), mono);
   ASSERT_EQ(requests_.size(), 3u);
   EXPECT_EQ(requests_[0].kind, framework::DialogKind::Font);
-  EXPECT_FALSE(requests_[0].font);
+  EXPECT_EQ(requests_[0].font, framework::FontChoice{});
   EXPECT_EQ(requests_[2].font, mono);
 }
 
