@@ -104,6 +104,21 @@ TEST_F(SearchWindowTest, ARowShowsTheLineInTheCodePageAndTheSearchEndsWithItsBox
   });
 }
 
+TEST_F(SearchWindowTest, AVeryLongLineShowsItsStartInEveryRow) {
+  // Two-byte characters, so the cut must not halve one.
+  std::string line;
+  while (line.size() < 100000) line += "中a";
+  RunProgram([&] {
+    FindAll(line, "a");
+    ASSERT_EQ(Hits()->RowCount(), 100000 / 3 + 1);
+    const std::string shown = Hits()->Cell(Hits()->RowCount() - 1, 1);
+    EXPECT_LE(shown.size(), kHitLineTextBytes);
+    EXPECT_GE(shown.size(), kHitLineTextBytes - 1);
+    EXPECT_EQ(shown, line.substr(0, shown.size()));
+    EXPECT_EQ(shown.size() % 3, 0u);
+  });
+}
+
 TEST_F(SearchWindowTest, DoubleClickOnAHitSelectsIt) {
   RunProgram([&] {
     FindAll("int a;\nint b;\n  printf(x);\n", "printf");
