@@ -5,7 +5,9 @@
 
 #include "framework/dialog_seam.h"
 #include "framework/form.h"
+#include "framework/message_box.h"
 #include "platform/code_page.h"
+#include "platform/file_system.h"
 
 namespace framework {
 
@@ -25,7 +27,15 @@ bool CommonDialog::Show() {
   request.fileName = fileName_;
   request.defaultExtension = defaultExtension_;
   request.owner = window_.Frame();
-  const std::optional<std::string> path = AskUser(request).path;
+  const DialogReply reply = AskUser(request);
+  std::optional<std::string> path = reply.path;
+  if (reply.nativePath) {
+    path = platform::PathFromNative(*reply.nativePath);
+    if (!path) {
+      ShowPathCannotBeUsed(*reply.nativePath);
+      return false;
+    }
+  }
   if (!path || path->empty()) return false;
   fileName_ = *path;
   QDir::setCurrent(QFileInfo(platform::AnsiToQString(fileName_)).absolutePath());

@@ -18,6 +18,8 @@ enum class DialogKind { MessageBox, OpenFile, SaveFile };
 struct DialogRequest {
   DialogKind kind = DialogKind::MessageBox;
   std::string text;          // message boxes: the message
+  std::string nativePath;    // message boxes: a path named on a line after the message, as the
+                             // file system spells it (for one the code page cannot hold)
   std::string caption;       // message boxes: the caption; file dialogs: the title
   platform::UINT style = 0;  // message boxes: MB_* buttons and icon
   // File dialogs.
@@ -31,6 +33,9 @@ struct DialogRequest {
 struct DialogReply {
   int button = 0;                   // message boxes: IDOK, IDCANCEL, IDYES or IDNO
   std::optional<std::string> path;  // file dialogs: the chosen path; nothing when cancelled
+  // File dialogs: the chosen path as the file system spells it, which the dialog may give in
+  // place of `path`; it is checked against the code page before it is used.
+  std::optional<std::string> nativePath;
 };
 
 DialogReply AskUser(const DialogRequest& request);

@@ -1,5 +1,6 @@
 // The real dialogs behind the seam: QMessageBox and QFileDialog, modal to the program's windows.
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -67,8 +68,10 @@ int AnswerOf(int button, platform::UINT style) {
 }
 
 int ShowMessageBox(const DialogRequest& request) {
-  QMessageBox box(IconOf(request.style), platform::AnsiToQString(request.caption),
-                  platform::AnsiToQString(request.text), ButtonsOf(request.style), request.owner);
+  QString text = platform::AnsiToQString(request.text);
+  if (!request.nativePath.empty()) text += '\n' + QFile::decodeName(QByteArray::fromStdString(request.nativePath));
+  QMessageBox box(IconOf(request.style), platform::AnsiToQString(request.caption), text, ButtonsOf(request.style),
+                  request.owner);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   return AnswerOf(box.exec(), request.style);
@@ -87,6 +90,7 @@ QString QtFilterOf(const std::string& filter) {
   return pairs.join(";;");
 }
 
+// The chosen path as the file system spells it: the code page may lack some of its characters.
 std::optional<std::string> ShowFileDialog(const DialogRequest& request) {
   const QString folder = request.folder.empty() ? QDir::currentPath() : platform::AnsiToQString(request.folder);
   QFileDialog dialog(request.owner, platform::AnsiToQString(request.caption), folder, QtFilterOf(request.filter));
@@ -97,7 +101,7 @@ std::optional<std::string> ShowFileDialog(const DialogRequest& request) {
   dialog.setDefaultSuffix(platform::AnsiToQString(request.defaultExtension));
   if (!request.fileName.empty()) dialog.selectFile(platform::AnsiToQString(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return platform::QStringToAnsi(dialog.selectedFiles().first());
+  return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
 }  // namespace
@@ -107,7 +111,7 @@ DialogReply ShowSystemDialog(const DialogRequest& request) {
   if (request.kind == DialogKind::MessageBox) {
     reply.button = ShowMessageBox(request);
   } else {
-    reply.path = ShowFileDialog(request);
+    reply.nativePath = ShowFileDialog(request);
   }
   return reply;
 }

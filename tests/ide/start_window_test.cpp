@@ -229,9 +229,9 @@ TEST_F(StartWindowTest, OpeningFromTheListsAsksOnlyAboutUnsavedText) {
   const Case cases[] = {
       {"empty editor", "", 0, {}, 0, true},
       {"saved text", "saved", 1, {}, 0, true},
-      {"unsaved, No", "unsaved", 0, {{framework::IDNO, std::nullopt}}, 1, true},
-      {"unsaved, Yes", "unsaved", 0, {{framework::IDYES, std::nullopt}, {0, PathOf("saved.c")}}, 2, true},
-      {"unsaved, Yes, save fails", "unsaved", 0, {{framework::IDYES, std::nullopt}}, 3, false},
+      {"unsaved, No", "unsaved", 0, {{framework::IDNO, std::nullopt, std::nullopt}}, 1, true},
+      {"unsaved, Yes", "unsaved", 0, {{framework::IDYES, std::nullopt, std::nullopt}, {0, PathOf("saved.c"), std::nullopt}}, 2, true},
+      {"unsaved, Yes, save fails", "unsaved", 0, {{framework::IDYES, std::nullopt, std::nullopt}}, 3, false},
   };
   ASSERT_EQ(mkdir(ProgramPath("Example").c_str(), 0755), 0);
   WriteProgramFile("Example/hello.c", "int hello;");
