@@ -1,10 +1,9 @@
 #include "ide/signed_in_name.h"
 
 #include "framework/toolbar.h"
+#include "ide/login_file.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
-#include "ide/program_dir.h"
-#include "platform/ini_file.h"
 
 namespace {
 
@@ -13,7 +12,7 @@ constexpr int kWelcomeImage = 12;
 }  // namespace
 
 void ShowSignedInName() {
-  const std::string name = platform::GetPrivateProfileStringA("user", "name", "", ProgramDir() + "/login.txt");
+  const std::string name = ReadLoginValue(kDisplayNameKey);
   if (name.empty()) return;
   MainWindow->SetCaption(std::string(kMainWindowTitle) + " " + name);
   auto* toolbar = MainWindow->Find<framework::Toolbar>(kMainToolbar);
