@@ -10,6 +10,7 @@
 #include "ide/text_file.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -136,8 +137,10 @@ void OnMainWindowDropTargetFileDropped(const std::string& path) {
 void PutDocumentTextIntoEditor(const std::string& text) {
   Editor->SetText(text);
   Editor->EmptyUndoBuffer();
-  Editor->GrabFocus();
+  GiveTheEditorTheKeyboard();
 }
+
+void GiveTheEditorTheKeyboard() { platform::SetFocus(Editor->GetEditorHandle()); }
 
 void PutTemplateIntoEditor() {
   PutDocumentTextIntoEditor(kNewDocumentTemplate);

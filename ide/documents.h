@@ -45,6 +45,8 @@ void OnMainWindowDropTargetFileDropped(const std::string& path);
 // The text in the editor as a document of its own: what came before it cannot be undone, and
 // the keyboard goes to the editor.
 void PutDocumentTextIntoEditor(const std::string& text);
+// Typing goes to the editor, at once or as soon as the main window is active again.
+void GiveTheEditorTheKeyboard();
 // The template in the editor as above, the caret at its line 4.
 void PutTemplateIntoEditor();
 // The file's text (up to its first NUL byte; none when it cannot be read) in the editor as a

@@ -51,7 +51,7 @@ void LoadStartWindow() {
   StartWindow->OnCreated = OnStartWindowCreated;
   // However it closes, the keyboard goes back to the editor.
   StartWindow->OnDestroying = [] {
-    if (MainWindow != nullptr && !MainWindow->IsDestroyed()) Editor->GrabFocus();
+    if (MainWindow != nullptr && !MainWindow->IsDestroyed()) GiveTheEditorTheKeyboard();
   };
   BindLabel(kNewLabel, OnStartWindowNewLabelDoubleClick);
   BindLabel(kOpenLabel, OnStartWindowOpenLabelDoubleClick);

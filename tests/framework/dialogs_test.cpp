@@ -6,12 +6,11 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "framework/common_dialog.h"
 #include "framework/message_box.h"
 #include "platform/code_page.h"
+#include "../support/when_shown.h"
 #include "framework_fixture.h"
 
 namespace {
@@ -118,20 +117,6 @@ TEST_F(CommonDialogTest, APathTheCodePageCannotHoldIsRefusedAndNamed) {
 // The real dialogs, driven from a timer while they wait for the user.
 class SystemDialogTest : public FrameworkTest {
  protected:
-  // Runs `drive` on the dialog once it is shown.
-  template <typename Dialog>
-  static void WhenShown(std::function<void(Dialog*)> drive) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, drive] {
-      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-      if (dialog == nullptr || !dialog->isVisible()) return;
-      timer->stop();
-      timer->deleteLater();
-      drive(dialog);
-    });
-    timer->start();
-  }
   static QString Text(const char* ansi) { return platform::AnsiToQString(ansi); }
   static framework::DialogRequest Box(platform::UINT style) {
     framework::DialogRequest request;
