@@ -10,7 +10,7 @@
 #include "framework/common_dialog.h"
 #include "framework/message_box.h"
 #include "platform/code_page.h"
-#include "../support/when_shown.h"
+#include "tests/support/when_shown.h"
 #include "framework_fixture.h"
 
 namespace {

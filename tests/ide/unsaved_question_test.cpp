@@ -7,7 +7,7 @@
 #include <QTest>
 #include <functional>
 
-#include "../support/when_shown.h"
+#include "tests/support/when_shown.h"
 #include "document_fixture.h"
 #include "framework/message_box.h"
 #include "ide/main_menu.h"
