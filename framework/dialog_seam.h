@@ -46,16 +46,13 @@ struct DialogRequest {
 struct DialogReply {
   int button = 0;                   // message boxes: IDOK, IDCANCEL, IDYES or IDNO
   std::optional<std::string> path;  // file dialogs: the chosen path; nothing when cancelled
-<<<<<<< HEAD
   // File dialogs: the chosen path as the file system spells it, which the dialog may give in
   // place of `path`; it is checked against the code page before it is used.
-  std::optional<std::string> nativePath;
-=======
+  std::optional<std::string> nativePath = std::nullopt;
   // The colour and font dialogs: the choice; nothing, or a font without a face name, when
   // cancelled.
   std::optional<int> colour = std::nullopt;
   FontChoice font = {};
->>>>>>> main
 };
 
 DialogReply AskUser(const DialogRequest& request);
