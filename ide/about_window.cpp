@@ -1,6 +1,7 @@
 #include "ide/about_window.h"
 
 #include "framework/button.h"
+#include "framework/edit_box.h"
 #include "ide/about_window_definition.h"
 #include "ide/service_address.h"
 #include "ide/shell_open.h"
@@ -14,6 +15,7 @@ framework::Form* CreateAboutWindow() {
   if (AboutWindow != nullptr && !AboutWindow->IsDestroyed()) AboutWindow->Destroy();
   AboutWindow = framework::Form::Create(AboutWindowDefinition());
   if (AboutWindow == nullptr) return nullptr;
+  AboutWindow->Find<framework::EditBox>(kAboutTextBox)->SetReadOnly(true);
   AboutWindow->Find<framework::Button>(kHomePageButton)->OnClick = OnAboutWindowHomePageButtonClick;
   AboutWindow->Find<framework::Button>(kCheckUpdateButton)->OnClick = OnAboutWindowCheckUpdateButtonClick;
   return AboutWindow;

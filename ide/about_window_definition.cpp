@@ -26,7 +26,7 @@ std::string AboutText() {
 framework::WindowDefinition AboutWindowDefinition() {
   framework::WindowDefinition definition(
       "AboutWindow", "关于", {260, 160, 520, 361},
-      {ControlDefinition(ControlKind::EditBox, kAboutTextBox, {16, 24, 216, 288}, AboutText()).AsMultiLine(),
+      {ControlDefinition(ControlKind::EditBox, kAboutTextBox, {16, 24, 216, 288}, AboutText()).MultiLine(),
        ControlDefinition(ControlKind::GroupBox, kPictureGroup, {240, 24, 264, 232}, "捐赠地址"),
        ControlDefinition(ControlKind::PictureBox, kAboutPicture, {18, 20, 229, 200})
            .OnParent(kPictureGroup)

@@ -10,6 +10,8 @@
 #include "ide/service_address.h"
 #include "ide/shell_open.h"
 #include "ide/web_service.h"
+#include "platform/ansi_text.h"
+#include "platform/ini_file.h"
 
 framework::Form* LoginWindow = nullptr;
 
@@ -20,8 +22,12 @@ constexpr const char* kUnreachableMessage = "无法连接到登录服务器，�
 
 framework::EditBox* Box(const char* name) { return LoginWindow->Find<framework::EditBox>(name); }
 
-// The title bar and login.txt hold one line: the name ends at the reply's first line break.
-std::string DisplayNameOf(const std::string& reply) { return reply.substr(0, reply.find_first_of("\r\n")); }
+// The name is what login.txt can give back at the next start: one line (it ends at the reply's
+// first line break) of at most as many bytes as a value that arrives from it.
+std::string DisplayNameOf(const std::string& reply) {
+  const std::string_view firstLine = std::string_view(reply).substr(0, reply.find_first_of("\r\n"));
+  return std::string(platform::AnsiPrefix(firstLine, platform::kProfileValueLimit));
+}
 
 void ShowThanks(const std::string& displayName) {
   for (const char* name : {kUserNameBox, kPasswordBox, kSignInButton, kRegisterButton, kPleaseLabel}) {

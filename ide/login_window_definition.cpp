@@ -13,7 +13,7 @@ framework::WindowDefinition LoginWindowDefinition() {
   framework::WindowDefinition definition(
       "LoginWindow", "登录", {300, 200, 355, 255},
       {ControlDefinition(ControlKind::EditBox, kUserNameBox, {104, 56, 136, 24}),
-       ControlDefinition(ControlKind::EditBox, kPasswordBox, {104, 112, 136, 24}).AsPassword(),
+       ControlDefinition(ControlKind::EditBox, kPasswordBox, {104, 112, 136, 24}).Password(),
        ControlDefinition(ControlKind::Button, kRegisterButton, {248, 56, 80, 24}, "注册"),
        ControlDefinition(ControlKind::Button, kSignInButton, {248, 112, 80, 24}, "登录"),
        ControlDefinition(ControlKind::Label, kPleaseLabel, {-8, 200, 384, 32}, kPlease),

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int kAboutToolbarButton = 12;
-
 class AboutWindowTest : public ProgramTest {
  protected:
   void SetUp() override {
@@ -36,7 +34,7 @@ class AboutWindowTest : public ProgramTest {
 
 TEST_F(AboutWindowTest, ShowsWhatTavoIsAndWhereItsFilesLive) {
   RunProgram([] {
-    OnMainWindowToolbarButtonClick(kAboutToolbarButton);
+    OnMainWindowToolbarButtonClick(kAboutButton);
     ASSERT_NE(AboutWindow, nullptr);
     const std::string text = AboutWindow->Find<framework::EditBox>(kAboutTextBox)->Text();
     for (const std::string& part : {std::string("Tavo"), std::string("版本"), ProgramDir(), HomePageAddress()}) {
@@ -47,9 +45,9 @@ TEST_F(AboutWindowTest, ShowsWhatTavoIsAndWhereItsFilesLive) {
 
 TEST_F(AboutWindowTest, BothButtonsOpenTheHomePage) {
   RunProgram([] {
-    OnMainWindowToolbarButtonClick(kAboutToolbarButton);
-    AboutWindow->Find<framework::Button>(kHomePageButton)->Click();
-    AboutWindow->Find<framework::Button>(kCheckUpdateButton)->Click();
+    OnMainWindowToolbarButtonClick(kAboutButton);
+    AboutWindow->Find<framework::Button>(kHomePageButton)->OnClick();
+    AboutWindow->Find<framework::Button>(kCheckUpdateButton)->OnClick();
   });
   EXPECT_EQ(opened_, (std::vector<std::string>{HomePageAddress(), HomePageAddress()}));
 }

@@ -59,13 +59,13 @@ class LoginWindowTest : public ProgramTest {
   static framework::EditBox* Box(const char* name) { return LoginWindow->Find<framework::EditBox>(name); }
   static bool Shown(const char* name) { return LoginWindow->Find<framework::WidgetUnit>(name)->Visible(); }
 
-  // Opens the window with toolbar button 0 and signs in as typed.
+  // Opens the window with the toolbar's sign-in button and signs in as typed.
   static void SignIn(const std::string& userName, const std::string& password) {
-    OnMainWindowToolbarButtonClick(0);
+    OnMainWindowToolbarButtonClick(kLoginButton);
     ASSERT_NE(LoginWindow, nullptr);
     Box(kUserNameBox)->SetText(userName);
     Box(kPasswordBox)->SetText(password);
-    LoginWindow->Find<framework::Button>(kSignInButton)->Click();
+    LoginWindow->Find<framework::Button>(kSignInButton)->OnClick();
   }
 
   std::string LoginFile() const { return platform::ReadWholeFile(ProgramPath("login.txt")).value_or("(none)"); }
@@ -76,6 +76,9 @@ class LoginWindowTest : public ProgramTest {
         {"refused", HttpTestServer::Reply("w|*|wrong")},
         {"almost", HttpTestServer::Reply("w|*|wrong\r\n")},
         {"nameless", HttpTestServer::Reply("")},
+        {"nul", HttpTestServer::Reply(std::string("Bob\0tail", 8))},
+        {"huge", HttpTestServer::Reply(std::string(10 * 1024 * 1024, 'n'))},
+        {"odd", HttpTestServer::Reply("\xFF\xFE张\x81")},
         {"broken", HttpTestServer::Reply("爱丽丝", 500)},
         {"closed", Without(Answer::Kind::CloseWithoutAnswer)},
         {"silent", Without(Answer::Kind::KeepWaiting)},
@@ -97,6 +100,8 @@ TEST_F(LoginWindowTest, AnAnswerSignsInARefusalOrNoAnswerChangesNothing) {
       {"alice", "爱丽丝", ""},
       {"nameless", "", ""},
       {"almost", "w|*|wrong", ""},  // only the whole reply refuses
+      {"nul", "Bob", ""},
+      {"huge", std::string(10239, 'n'), ""},  // as much as login.txt gives back
       {"refused", std::nullopt, "帐号或者密码错误，请联系QQ12345678"},
       {"broken", std::nullopt, "无法连接到登录服务器，请检查网络后再试"},
       {"closed", std::nullopt, "无法连接到登录服务器，请检查网络后再试"},
@@ -124,6 +129,12 @@ TEST_F(LoginWindowTest, AnAnswerSignsInARefusalOrNoAnswerChangesNothing) {
     ASSERT_EQ(dialogs_.size(), c.message[0] == '\0' ? 0u : 1u);
     if (!dialogs_.empty()) EXPECT_EQ(dialogs_[0].text, c.message);
   }
+}
+
+// Bytes the code page cannot show are stored as they came.
+TEST_F(LoginWindowTest, AReplyThatIsNoGbkTextIsStoredAsItCame) {
+  RunProgram([] { SignIn("odd", "pw"); });
+  EXPECT_EQ(LoginFile(), "[user]\r\nusername=odd\r\npassword=pw\r\nname=\xFF\xFE张\x81\r\n");
 }
 
 TEST_F(LoginWindowTest, ASilentServiceIsGivenUpAndChangesNothing) {
@@ -156,7 +167,7 @@ TEST_F(LoginWindowTest, TheStoredSignInPrefillsTheBoxesAndShowsAfterARestart) {
   RunProgram([] {
     EXPECT_EQ(MainWindow->Caption(), "Tavo 编辑器 爱丽丝");
     EXPECT_EQ(MainWindow->Find<framework::Toolbar>(kMainToolbar)->ButtonToolTip(0), "Welcome");
-    OnMainWindowToolbarButtonClick(0);  // the Welcome button opens the window too
+    OnMainWindowToolbarButtonClick(kLoginButton);  // the Welcome button opens the window too
     EXPECT_EQ(Box(kUserNameBox)->Text(), "alice");
     EXPECT_EQ(Box(kPasswordBox)->Text(), "secret");
     EXPECT_TRUE(Box(kPasswordBox)->IsPassword());
@@ -185,8 +196,8 @@ TEST_F(LoginWindowTest, ALoginTxtThatIsAFolderIsLeftAlone) {
 
 TEST_F(LoginWindowTest, RegisterOpensTheRegistrationPage) {
   RunProgram([] {
-    OnMainWindowToolbarButtonClick(0);
-    LoginWindow->Find<framework::Button>(kRegisterButton)->Click();
+    OnMainWindowToolbarButtonClick(kLoginButton);
+    LoginWindow->Find<framework::Button>(kRegisterButton)->OnClick();
   });
   EXPECT_EQ(opened_, (std::vector<std::string>{server_.Address() + "/tavo/register.php"}));
   EXPECT_TRUE(server_.RequestLines().empty());
