@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "../support/http_test_server.h"
 #include "framework/button.h"
 #include "framework/edit_box.h"
 #include "framework/label.h"
@@ -19,6 +18,7 @@
 #include "platform/internet.h"
 #include "platform/shell_execute.h"
 #include "program_fixture.h"
+#include "tests/support/http_test_server.h"
 
 namespace {
 
