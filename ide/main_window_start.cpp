@@ -2,6 +2,7 @@
 
 #include "framework/drop_target.h"
 #include "framework/label.h"
+#include "framework/list_view.h"
 #include "framework/program_end.h"
 #include "framework/toolbar.h"
 #include "ide/app_globals.h"
@@ -15,6 +16,7 @@
 #include "ide/main_window_definition.h"
 #include "ide/output_panel.h"
 #include "ide/plugins.h"
+#include "ide/search_window.h"
 #include "ide/signed_in_name.h"
 #include "ide/start_window.h"
 #include "ide/web_service.h"
@@ -43,6 +45,9 @@ framework::Form* CreateMainWindow() {
   window->OnDestroying = OnMainWindowDestroy;
   window->Find<framework::Toolbar>(kMainToolbar)->OnButtonClick = OnMainWindowToolbarButtonClick;
   window->Find<framework::Label>(kHotKeyLabel)->OnFeedback = OnMainWindowHotKeyLabelFeedback;
+  window->Find<framework::ListView>(kFindResultsList)->OnDoubleClick = [](int) {
+    OnMainWindowFindResultsListDoubleClick();
+  };
   auto* dropTarget = window->Find<framework::DropTarget>(kDropTarget);
   dropTarget->OnTextDropped = OnMainWindowDropTargetTextDropped;
   dropTarget->OnFileDropped = OnMainWindowDropTargetFileDropped;

@@ -1,0 +1,12 @@
+#include "platform/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "platform/code_page.h"
+
+namespace platform {
+
+std::string ClipboardText() { return QStringToAnsi(QGuiApplication::clipboard()->text()); }
+
+}  // namespace platform

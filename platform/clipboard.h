@@ -1,0 +1,11 @@
+// The clipboard's text as the program's 8-bit code-page text.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The empty text when the clipboard holds no text.
+std::string ClipboardText();
+
+}  // namespace platform
