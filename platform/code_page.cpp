@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <QFile>
 #include <QString>
 #include <algorithm>
 #include <cerrno>
@@ -186,6 +187,14 @@ std::string QStringToAnsi(const QString& text) {
   const std::u16string_view wide(reinterpret_cast<const char16_t*>(text.utf16()),
                                  static_cast<std::size_t>(text.size()));
   return EncodeFromWide(CP_ACP, wide, nullptr, &replaced).value_or(std::string());
+}
+
+std::string AnsiToNative(const std::string& text) {
+  return QFile::encodeName(AnsiToQString(text)).toStdString();
+}
+
+std::string NativeToAnsi(const std::string& native) {
+  return QStringToAnsi(QFile::decodeName(QByteArray::fromStdString(native)));
 }
 
 }  // namespace platform

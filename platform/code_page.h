@@ -28,4 +28,9 @@ int WideCharToMultiByte(UINT codePage, std::uint32_t flags, const char16_t* wide
 QString AnsiToQString(const std::string& text);
 std::string QStringToAnsi(const QString& text);
 
+// The program's 8-bit texts to and from the system's own encoding (UTF-8 here), in which file
+// names, command lines and what child processes print cross the system's boundary.
+std::string AnsiToNative(const std::string& text);
+std::string NativeToAnsi(const std::string& native);
+
 }  // namespace platform

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -18,15 +17,6 @@
 
 namespace platform {
 namespace {
-
-// File-system paths and names are in the file system's own encoding ("native").
-std::string ToNative(const std::string& path) {
-  return QFile::encodeName(AnsiToQString(path)).toStdString();
-}
-
-std::string FromNative(const std::string& native) {
-  return QStringToAnsi(QFile::decodeName(QByteArray::fromStdString(native)));
-}
 
 bool NativeExists(const std::string& native) {
   struct stat status {};
@@ -101,7 +91,7 @@ std::string ResolveNative(const std::string& native) {
   return absolute ? resolved : resolved.substr(2);  // drop the "./" it was built on
 }
 
-std::string ResolvedNative(const std::string& path) { return ResolveNative(ToNative(path)); }
+std::string ResolvedNative(const std::string& path) { return ResolveNative(AnsiToNative(path)); }
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -196,7 +186,7 @@ bool ListedBefore(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string ResolveFileName(const std::string& path) { return FromNative(ResolvedNative(path)); }
+std::string ResolveFileName(const std::string& path) { return NativeToAnsi(ResolvedNative(path)); }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   // Non-blocking, so that opening a pipe with no writer returns at once.
@@ -266,7 +256,7 @@ std::string WorkingDirectory() {
     if (errno != ERANGE) return std::string();
     buffer.resize(buffer.size() * 2);
   }
-  return FromNative(buffer.c_str());
+  return NativeToAnsi(buffer.c_str());
 }
 
 std::string ProgramDirectory() {
@@ -281,7 +271,7 @@ std::string ProgramDirectory() {
     buffer.resize(buffer.size() * 2);
   }
   const std::size_t slash = buffer.rfind('/');
-  return FromNative(slash == 0 ? "/" : buffer.substr(0, slash));
+  return NativeToAnsi(slash == 0 ? "/" : buffer.substr(0, slash));
 }
 
 std::vector<std::string> FindFiles(const std::string& pattern) {
@@ -291,7 +281,7 @@ std::vector<std::string> FindFiles(const std::string& pattern) {
   std::vector<std::string> names;
   for (const auto& entry : NativeEntries(nativeFolder)) {
     if (IsDirectory(Joined(nativeFolder, entry))) continue;
-    std::string name = FromNative(entry);
+    std::string name = NativeToAnsi(entry);
     if (MatchesPattern(namePattern, name)) names.push_back(std::move(name));
   }
   // The Windows search lists a folder by name, letters compared without regard to case; a
