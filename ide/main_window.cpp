@@ -2,10 +2,12 @@
 
 #include "framework/drop_target.h"
 #include "framework/label.h"
+#include "framework/list_view.h"
 #include "framework/page_control.h"
 #include "framework/program_end.h"
 #include "framework/toolbar.h"
 #include "ide/app_globals.h"
+#include "ide/build_run.h"
 #include "ide/command_line.h"
 #include "ide/config_ini.h"
 #include "ide/documents.h"
@@ -60,6 +62,9 @@ framework::Form* CreateMainWindow() {
   window->OnQueryClose = OnMainWindowQueryClose;
   window->OnDestroying = OnMainWindowDestroy;
   window->Find<framework::Toolbar>(kMainToolbar)->OnButtonClick = OnMainWindowToolbarButtonClick;
+  auto* outputList = window->Find<framework::ListView>(kOutputList);
+  outputList->OnClick = [](int) { OnMainWindowOutputListClick(); };
+  outputList->OnRightClick = [](int) { OnMainWindowOutputListRightClick(); };
   window->Find<framework::Label>(kHotKeyLabel)->OnFeedback = OnMainWindowHotKeyLabelFeedback;
   auto* dropTarget = window->Find<framework::DropTarget>(kDropTarget);
   dropTarget->OnTextDropped = OnMainWindowDropTargetTextDropped;

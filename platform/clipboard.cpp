@@ -1,0 +1,12 @@
+#include "platform/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "platform/code_page.h"
+
+namespace platform {
+
+void SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(AnsiToQString(text)); }
+
+}  // namespace platform
