@@ -5,15 +5,16 @@
 
 #include "ide/app_globals.h"
 #include "ide/auto_indent.h"
+#include "ide/documents.h"
 
 int OnEditorChar(int ch) {
-  IsSaved = 0;
+  MarkDocumentChanged();
   AutoIndentOnNewline(std::string(1, static_cast<char>(ch)));
   return 0;
 }
 
 int OnEditorKeyDown(int, int) {
-  IsSaved = 0;
+  MarkDocumentChanged();
   return 0;
 }
 

@@ -66,22 +66,29 @@ bool SaveUntitledDocument() {
 
 }  // namespace
 
+UnsavedTextOutcome AskToSaveUnsavedText() {
+  if (IsDocumentSaved() || Editor->GetLength() == 0 || !AskToSave()) return UnsavedTextOutcome::NothingSaved;
+  if (SaveDocument()) return UnsavedTextOutcome::Saved;
+  ShowSaveBeforeReplacingFailed();
+  return UnsavedTextOutcome::SaveFailed;
+}
+
+bool IsDocumentSaved() { return IsSaved == 1; }
+
+void MarkDocumentChanged() { IsSaved = 0; }
+
 bool NewDocument() {
-  if (IsSaved == 1 || Editor->GetLength() == 0 || !AskToSave()) {
-    StartTemplateDocument();
-    return true;
+  switch (AskToSaveUnsavedText()) {
+    case UnsavedTextOutcome::NothingSaved: StartTemplateDocument(); return true;
+    // Saved on request: the editor is left empty, without the template.
+    case UnsavedTextOutcome::Saved: ClearDocument(); return true;
+    case UnsavedTextOutcome::SaveFailed: return false;
   }
-  if (!SaveDocument()) {
-    ShowSaveBeforeReplacingFailed();
-    return false;
-  }
-  // Saved on request: the editor is left empty, without the template.
-  ClearDocument();
-  return true;
+  return false;
 }
 
 bool SaveDocument() {
-  if (IsSaved == 1) return true;
+  if (IsDocumentSaved()) return true;
   const bool saved = CurrentFilePath.empty() ? SaveUntitledDocument() : SaveToCurrentFile();
   ShowDocumentPath(CurrentFilePath);
   return saved;
@@ -105,6 +112,10 @@ void OpenDocument() {
   Editor->ClearAll();
   LoadFileAsDocument(path);
   AppendRecentFile(RecentFileIn(BaseDir), path);
+}
+
+void OpenAfterAskingToSave() {
+  if (AskToSaveUnsavedText() != UnsavedTextOutcome::SaveFailed) OpenDocument();
 }
 
 void OnMainWindowDropTargetTextDropped(const std::string& text) {

@@ -11,6 +11,18 @@ inline constexpr int kNewDocumentCaretLine = 4;
 // Status-bar part 6 of an untitled document.
 inline constexpr const char* kUntitledDocumentPart = "暂未保存";
 
+// What asking to save unsaved text came to: nothing saved (the text was saved already, empty,
+// or the user answered No), saved, or the save the user chose failed (its message shown).
+enum class UnsavedTextOutcome { NothingSaved, Saved, SaveFailed };
+
+// The one rule for unsaved text: when the document is not saved and the editor holds text,
+// asks "您的当前内容需要保存吗？" and saves on Yes.
+UnsavedTextOutcome AskToSaveUnsavedText();
+// True when the editor holds what was last loaded or saved.
+bool IsDocumentSaved();
+// Every change of the text by the user or a command goes through here.
+void MarkDocumentChanged();
+
 // Asks to save unsaved text, then starts a new document. False when the user chose to save
 // and the save failed; the document is then untouched.
 bool NewDocument();
@@ -22,12 +34,13 @@ bool SaveDocument();
 void SaveDocumentAs();
 // The Open dialog, then the chosen file in the editor; asks nothing about unsaved text.
 void OpenDocument();
+// Toolbar button 3: asks to save unsaved text, then opens a file over the document as it is.
+void OpenAfterAskingToSave();
 
 void OnMainWindowDropTargetTextDropped(const std::string& text);
 void OnMainWindowDropTargetFileDropped(const std::string& path);
 
-// The pieces that the toolbar's open button and the start window share with the operations
-// above.
+// The pieces that the start window shares with the operations above.
 
 // The template in the editor, the caret at its line 4.
 void PutTemplateIntoEditor();

@@ -2,6 +2,7 @@
 
 #include "editor/scintilla_messages.h"
 #include "ide/app_globals.h"
+#include "ide/documents.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void GotoFoundLine(int line) {
 
 void ChangeEditorText(const std::function<void()>& change) {
   change();
-  IsSaved = 0;
+  MarkDocumentChanged();
 }
 
 void CommentCurrentLine() {

@@ -1,19 +1,14 @@
 #include "ide/main_toolbar.h"
 
-#include "framework/page_control.h"
-#include "framework/toolbar.h"
 #include "ide/about_window.h"
-#include "ide/app_globals.h"
 #include "ide/build_run.h"
-#include "ide/config_ini.h"
 #include "ide/documents.h"
 #include "ide/login_window.h"
-#include "ide/main_window.h"
 #include "ide/main_window_definition.h"
+#include "ide/output_panel.h"
 #include "ide/plugin_manager_window.h"
 #include "ide/search_window.h"
 #include "ide/settings_window.h"
-#include "platform/ini_file.h"
 
 namespace {
 
@@ -30,48 +25,7 @@ enum ToolbarButton : int {
   kAboutButton = 12,
 };
 
-// False when the user chose to save and the save failed; the document then stays as it is.
-bool SaveUnsavedTextOnRequest() {
-  if (IsSaved != 0 || Editor->GetLength() == 0 || !AskToSave()) return true;
-  if (SaveDocument()) return true;
-  ShowSaveBeforeReplacingFailed();
-  return false;
-}
-
-void ShowOutputPanel(bool shown) {
-  MainWindow->Find<framework::PageControl>(kOutputPanel)->SetVisible(shown);
-}
-
-void CheckOutputPanelButton(bool checked) {
-  MainWindow->Find<framework::Toolbar>(kMainToolbar)->SetButtonChecked(kOutputPanelButton, checked);
-}
-
-void RememberOutputPanel(const char* shown) {
-  platform::WritePrivateProfileStringA(kSystemSection, kOutputPanelKey, shown, ConfigIniPath());
-}
-
 }  // namespace
-
-void OpenAfterAskingToSave() {
-  if (SaveUnsavedTextOnRequest()) OpenDocument();
-}
-
-void ToggleOutputPanel() {
-  if (OutputPanelVisible == 1) {
-    OutputPanelVisible = 0;
-    RememberOutputPanel("0");
-    OnMainWindowResized();
-    ShowOutputPanel(false);
-    CheckOutputPanelButton(false);
-    return;
-  }
-  OutputPanelVisible = 1;
-  RememberOutputPanel("1");
-  OnMainWindowResized();
-  CheckOutputPanelButton(true);
-  ShowOutputPanel(true);
-  OnMainWindowResized();
-}
 
 void OnMainWindowToolbarButtonClick(int index) {
   switch (index) {

@@ -3,7 +3,3 @@
 
 // The toolbar's click event, with the button's index from 0; separators do nothing.
 void OnMainWindowToolbarButtonClick(int index);
-// Button 3: asks to save unsaved text, then opens a file over the document as it is.
-void OpenAfterAskingToSave();
-// Button 9: shows or hides the output panel and remembers the choice in config.ini.
-void ToggleOutputPanel();

@@ -1,17 +1,8 @@
-// MainWindow, the environment's one main window: its creation (the whole start-up after the
-// globals), its layout, and its close.
+// MainWindow, the environment's one main window. Its creation and start-up live in
+// main_window_start.h, its layout with the output panel in output_panel.h.
 #pragma once
 
 #include "framework/form.h"
 
 // The loaded main window; null until ProgramStart has created it.
 extern framework::Form* MainWindow;
-
-// Builds MainWindow from its definition and binds its window events; null when that fails.
-framework::Form* CreateMainWindow();
-
-void OnMainWindowCreated();
-void OnMainWindowResized();
-void OnMainWindowDestroy();
-// 1 lets the window close, 0 keeps it open.
-int OnMainWindowQueryClose();

@@ -4,6 +4,7 @@
 #include "framework/program_end.h"
 #include "ide/app_globals.h"
 #include "ide/main_window.h"
+#include "ide/main_window_start.h"
 
 namespace {
 

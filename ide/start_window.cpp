@@ -77,7 +77,7 @@ void OnStartWindowCreated() {
 void OnStartWindowNewLabelDoubleClick() {
   if (CloseWhenTheEditorIsGone()) return;
   PutTemplateIntoEditor();
-  IsSaved = 0;
+  MarkDocumentChanged();
   StartWindow->Close();
 }
 

@@ -23,6 +23,7 @@
 #include "ide/command_line.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
+#include "ide/main_window_start.h"
 #include "ide/program_dir.h"
 #include "ide/program_start.h"
 #include "platform/file_system.h"
