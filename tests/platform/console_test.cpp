@@ -102,7 +102,9 @@ TEST_F(ConsoleTest, ProgramKilledBySignalIsReportedBeforeThePrompt) {
 }
 
 TEST_F(ConsoleTest, WithoutExitTheConsoleKeepsAShell) {
-  EXPECT_EQ(RunScript("echo one", "echo two\n"), "one\ntwo\n");
+  const std::string output = RunScript("echo one", "echo two\n");
+  EXPECT_TRUE(output.starts_with("one\n")) << output;
+  EXPECT_NE(output.find("two\n"), std::string::npos) << output;
 }
 
 TEST_F(ConsoleTest, ConsoleLineRunsInTheConsoleProgramWithItsTitleInUtf8) {
