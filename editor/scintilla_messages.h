@@ -71,4 +71,23 @@ constexpr UINT SCI_DESCRIBEKEYWORDSETS = 4017;
 
 constexpr int SC_CP_UTF8 = 65001;
 
+// The predefined styles, the C lexer and its styles.
+constexpr int STYLE_DEFAULT = 32;
+constexpr int STYLE_LINENUMBER = 33;
+constexpr int STYLE_BRACELIGHT = 34;
+constexpr int SCLEX_CPP = 3;
+constexpr int SCE_C_COMMENT = 1;
+constexpr int SCE_C_NUMBER = 4;
+constexpr int SCE_C_WORD = 5;
+constexpr int SCE_C_STRING = 6;
+constexpr int SCE_C_PREPROCESSOR = 9;
+constexpr int SCE_C_IDENTIFIER = 11;
+constexpr int SCE_C_WORD2 = 16;
+
+// Margin types, a marker symbol and a cursor.
+constexpr int SC_MARGIN_SYMBOL = 0;
+constexpr int SC_MARGIN_NUMBER = 1;
+constexpr int SC_MARK_SMALLRECT = 3;
+constexpr int SC_CURSORARROW = 2;
+
 }  // namespace scintilla

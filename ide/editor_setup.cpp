@@ -1,5 +1,6 @@
 #include "ide/editor_setup.h"
 
+#include "editor/scintilla_messages.h"
 #include "ide/app_globals.h"
 #include "ide/completion_index.h"
 #include "ide/completion_list.h"
@@ -13,12 +14,17 @@
 
 namespace {
 
-constexpr int kStyleDefault = 32;
-constexpr int kStyleLineNumber = 33;
-constexpr int kStyleBraceLight = 34;
-constexpr int kLexerC = 3;
-constexpr int kMarkerSmallRect = 3;
-constexpr int kCursorArrow = 2;
+using namespace scintilla;
+using platform::RGB;
+
+constexpr int kBlack = RGB(0, 0, 0);
+constexpr int kWhite = RGB(255, 255, 255);
+constexpr int kRed = RGB(255, 0, 0);
+constexpr int kDarkRed = RGB(128, 0, 0);
+constexpr int kBlue = RGB(0, 0, 255);
+constexpr int kNavy = RGB(0, 0, 128);
+constexpr int kYellow = RGB(255, 255, 0);
+constexpr int kPaleYellow = RGB(255, 255, 225);
 
 // The font and some colours come from BaseDir's default.txt, the other colours from
 // ProgramDir's; both are the same file at an ordinary start.
@@ -36,36 +42,37 @@ std::string WordList(const char* name) { return ReadTextFile(BaseDir + "/Syntax/
 void SetKeyWordsFrom(int keywordSet, std::string words) { Editor->SetKeyWords(keywordSet, words); }
 
 void SetLexerStyles() {
-  Editor->StyleSetFore(1, ProgramDirNumber("注释颜色", "65280"));
-  Editor->StyleSetFore(4, 128);
-  Editor->StyleSetFore(5, ProgramDirNumber("关键字颜色", "16711680"));
-  Editor->StyleSetFore(6, ProgramDirNumber("字符串颜色", "8421376"));
-  Editor->StyleSetFore(9, ProgramDirNumber("预处理颜色", "32896"));
-  Editor->StyleSetFore(11, 128);
-  Editor->StyleSetFore(kStyleBraceLight, 255);
-  Editor->StyleSetBack(kStyleBraceLight, 65535);
-  Editor->StyleSetFore(16, ProgramDirNumber("函数颜色", "255"));
-  Editor->StyleSetItalic(1, true);
+  Editor->StyleSetFore(SCE_C_COMMENT, ProgramDirNumber("注释颜色", "65280"));
+  Editor->StyleSetFore(SCE_C_NUMBER, kDarkRed);
+  Editor->StyleSetFore(SCE_C_WORD, ProgramDirNumber("关键字颜色", "16711680"));
+  Editor->StyleSetFore(SCE_C_STRING, ProgramDirNumber("字符串颜色", "8421376"));
+  Editor->StyleSetFore(SCE_C_PREPROCESSOR, ProgramDirNumber("预处理颜色", "32896"));
+  Editor->StyleSetFore(SCE_C_IDENTIFIER, kDarkRed);
+  Editor->StyleSetFore(STYLE_BRACELIGHT, kRed);
+  Editor->StyleSetBack(STYLE_BRACELIGHT, kYellow);
+  Editor->StyleSetFore(SCE_C_WORD2, ProgramDirNumber("函数颜色", "255"));
+  Editor->StyleSetItalic(SCE_C_COMMENT, true);
 }
 
 void SetMargins() {
-  Editor->SetMarginTypeN(0, 0);
-  Editor->SetMarginWidthN(0, 10);
-  Editor->SetMarginMaskN(0, kBookmarkMask);
-  Editor->SetMarginSensitiveN(0, true);
-  Editor->MarkerDefine(kBookmarkMarker, kMarkerSmallRect);
-  Editor->MarkerSetFore(kBookmarkMarker, 0);
-  Editor->MarkerSetBack(kBookmarkMarker, 255);
-  Editor->SetMarginCursorN(0, kCursorArrow);
+  Editor->SetMarginTypeN(kBookmarkMargin, SC_MARGIN_SYMBOL);
+  Editor->SetMarginWidthN(kBookmarkMargin, 10);
+  Editor->SetMarginMaskN(kBookmarkMargin, kBookmarkMask);
+  Editor->SetMarginSensitiveN(kBookmarkMargin, true);
+  Editor->MarkerDefine(kBookmarkMarker, SC_MARK_SMALLRECT);
+  Editor->MarkerSetFore(kBookmarkMarker, kBlack);
+  Editor->MarkerSetBack(kBookmarkMarker, kRed);
+  Editor->SetMarginCursorN(kBookmarkMargin, SC_CURSORARROW);
 
-  Editor->SetMarginTypeN(1, 1);
-  Editor->SetMarginWidthN(1, 40);
-  Editor->SetMarginMaskN(1, 1);
-  Editor->StyleSetFont(kStyleLineNumber, "宋体");
-  Editor->StyleSetSize(kStyleLineNumber, 12);
-  Editor->StyleSetFore(kStyleLineNumber, BaseDirNumber("行号颜色", "0"));
-  Editor->StyleSetBack(kStyleLineNumber, BaseDirNumber("行号栏颜色", "16711680"));
-  Editor->SetMarginCursorN(1, kCursorArrow);
+  Editor->SetMarginTypeN(kLineNumberMargin, SC_MARGIN_NUMBER);
+  Editor->SetMarginWidthN(kLineNumberMargin, 40);
+  // The line-number margin takes marker 0 alone.
+  Editor->SetMarginMaskN(kLineNumberMargin, 1);
+  Editor->StyleSetFont(STYLE_LINENUMBER, "宋体");
+  Editor->StyleSetSize(STYLE_LINENUMBER, 12);
+  Editor->StyleSetFore(STYLE_LINENUMBER, BaseDirNumber("行号颜色", "0"));
+  Editor->StyleSetBack(STYLE_LINENUMBER, BaseDirNumber("行号栏颜色", "16711680"));
+  Editor->SetMarginCursorN(kLineNumberMargin, SC_CURSORARROW);
 }
 
 void BindEventHandlers() {
@@ -98,12 +105,12 @@ void SetupEditor() {
   Editor->Create(MainWindow->Handle());
   Editor->Utf8Mode(true);
   Editor->SetStyleBits(3);
-  Editor->SetLexer(kLexerC);
+  Editor->SetLexer(SCLEX_CPP);
   Editor->SetProperty("styling.within.preprocessor", "1");
   Editor->SetScrollBars(3);
-  Editor->StyleSetFont(kStyleDefault,
+  Editor->StyleSetFont(STYLE_DEFAULT,
                        platform::GetPrivateProfileStringA("配色", "font-family", "", BaseDir + "/default.txt"));
-  Editor->StyleSetSize(kStyleDefault, BaseDirNumber("font-size", "0"));
+  Editor->StyleSetSize(STYLE_DEFAULT, BaseDirNumber("font-size", "0"));
   Editor->SetExtraSpacing(3);
   Editor->SetCaretPeriod(500);
   Editor->SetCaretWidth(2);
@@ -111,11 +118,11 @@ void SetupEditor() {
   Editor->SetWhitespaceBack(whitespaceBack, false);
   Editor->SetCaretLineBack(BaseDirNumber("选中行颜色", "16777111"));
   Editor->SetMouseDwellTime(500);
-  Editor->CallTipSetBack(14811135);
-  Editor->CallTipSetFore(0);
-  Editor->CallTipSetForeHlt(16711680);
-  Editor->SetSelBack(8388608);
-  Editor->SetSelFore(16777215);
+  Editor->CallTipSetBack(kPaleYellow);
+  Editor->CallTipSetFore(kBlack);
+  Editor->CallTipSetForeHlt(kBlue);
+  Editor->SetSelBack(kNavy);
+  Editor->SetSelFore(kWhite);
   Editor->EmptyUndoBuffer();
   Editor->SetTabWidth(4);
   SetLexerStyles();

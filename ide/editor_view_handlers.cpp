@@ -6,6 +6,7 @@
 #include "framework/status_bar.h"
 #include "ide/app_globals.h"
 #include "ide/editing_commands.h"
+#include "ide/editor_setup.h"
 #include "ide/enclosing_bracket.h"
 #include "ide/main_menu.h"
 #include "ide/main_window.h"
@@ -15,13 +16,7 @@
 
 namespace {
 
-constexpr int kLineNumberMargin = 1;
 constexpr int kPixelsPerDigit = 7;
-constexpr int kBookmarkMargin = 0;
-
-constexpr int kCaretLinePart = 1;
-constexpr int kCaretColumnPart = 3;
-constexpr int kTextLengthPart = 5;
 
 // Wide enough for the line count's digits and one more.
 void FitLineNumberMargin() {

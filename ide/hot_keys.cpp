@@ -19,12 +19,6 @@ using namespace platform;
 namespace {
 
 constexpr int kFirstHotKeyId = 33001;
-constexpr UINT VK_F2 = VK_F1 + 1;
-constexpr UINT VK_F3 = VK_F1 + 2;
-constexpr UINT VK_F4 = VK_F1 + 3;
-constexpr UINT VK_F5 = VK_F1 + 4;
-constexpr UINT VK_F6 = VK_F1 + 5;
-constexpr UINT VK_F7 = VK_F1 + 6;
 
 // The window that the hot keys are registered on, with its procedure from before, and the
 // ids handed out so far. A new window starts afresh: its keys are all that count.

@@ -1,7 +1,9 @@
 #include "ide/main_menu.h"
 
 #include <chrono>
+#include <algorithm>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -85,12 +87,33 @@ void AppendItem(platform::HMENU menu, const MenuItemDefinition& item) {
   }
 }
 
-// Each entry gets a new id at every start; ids may repeat, and the fixed commands come first.
+// The ids of the bar's own commands: a plug-in entry with one of them could never run.
+std::set<int> FixedCommandIds() {
+  std::set<int> ids;
+  for (const MenuDefinition& menu : MenuBarDefinition()) {
+    for (const MenuItemDefinition& item : menu.items) {
+      if (item.id != 0) ids.insert(item.id);
+    }
+  }
+  return ids;
+}
+
+// Each entry gets a new id at every start, drawn again while a fixed command or an earlier
+// entry has it (the dispatch would run that one instead), as long as untaken ids remain.
 void AppendPluginEntries(platform::HMENU menu) {
   std::mt19937 generator(TickCount());
   std::uniform_int_distribution<int> commandIds(kPluginCommandIdFirst, kPluginCommandIdLast);
+  std::set<int> taken = FixedCommandIds();
+  auto untaken = kPluginCommandIdLast - kPluginCommandIdFirst + 1 -
+                 std::count_if(taken.begin(), taken.end(),
+                               [](int id) { return id >= kPluginCommandIdFirst && id <= kPluginCommandIdLast; });
   for (PluginMenuEntry& entry : PluginMenuTable) {
-    entry.CommandId = commandIds(generator);
+    int id = commandIds(generator);
+    if (untaken > 0) {
+      while (!taken.insert(id).second) id = commandIds(generator);
+      --untaken;
+    }
+    entry.CommandId = id;
     MainMenu->AppendItem(menu, entry.Caption, 0, entry.CommandId);
   }
 }

@@ -10,23 +10,6 @@
 #include "ide/search_window.h"
 #include "ide/settings_window.h"
 
-namespace {
-
-// The buttons by index; 1, 5, 7 and 13 are separators, and 9 is kOutputPanelButton.
-enum ToolbarButton : int {
-  kLoginButton = 0,
-  kNewButton = 2,
-  kOpenButton = 3,
-  kSaveButton = 4,
-  kDebugButton = 6,
-  kSearchButton = 8,
-  kPluginManagerButton = 10,
-  kSettingsButton = 11,
-  kAboutButton = 12,
-};
-
-}  // namespace
-
 void OnMainWindowToolbarButtonClick(int index) {
   switch (index) {
     case kLoginButton: LoadLoginWindow(); break;

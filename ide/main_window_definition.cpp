@@ -3,34 +3,53 @@
 using framework::ControlDefinition;
 using framework::ControlKind;
 using Button = framework::ToolbarButtonDefinition;
+using Part = framework::StatusPartDefinition;
 
 namespace {
 
-// The toolbar's image list, by image index; indexes without a picture stay empty.
-const std::vector<std::string> kToolbarImages = {
-    "Resource/debug.png",
-    "Resource/save.png",
-    "Resource/search.png",
-    "Resource/plugins.png",
-    "Resource/settings.png",
-    "Resource/new.png",
-    "",
-    "Resource/open.png",
-    "Resource/output.png",
-    "Resource/about.png",
-    "Resource/login.png",
-    "",
-    "Resource/welcome.png",
-};
+// The toolbar's image list, placed by image index; indexes without a picture stay empty.
+std::vector<std::string> ToolbarImages() {
+  std::vector<std::string> images(kToolbarImageCount);
+  images[kDebugImage] = "Resource/debug.png";
+  images[kSaveImage] = "Resource/save.png";
+  images[kSearchImage] = "Resource/search.png";
+  images[kPluginsImage] = "Resource/plugins.png";
+  images[kSettingsImage] = "Resource/settings.png";
+  images[kNewImage] = "Resource/new.png";
+  images[kOpenImage] = "Resource/open.png";
+  images[kOutputImage] = "Resource/output.png";
+  images[kAboutImage] = "Resource/about.png";
+  images[kLoginImage] = "Resource/login.png";
+  images[kWelcomeImage] = "Resource/welcome.png";
+  return images;
+}
 
+// The buttons placed by index; the places left over are separators.
 std::vector<Button> ToolbarButtons() {
-  return {
-      Button::Button(10, "登录"),        Button::Separator(),           Button::Button(5, "新建"),
-      Button::Button(7, "打开"),         Button::Button(1, "保存"),     Button::Separator(),
-      Button::Button(0, "调试"),         Button::Separator(),           Button::Button(2, "搜索"),
-      Button::Button(8, "输出夹", true), Button::Button(3, "插件管理"), Button::Button(4, "程序设置"),
-      Button::Button(9, "关于Tavo程序"), Button::Separator(),
-  };
+  std::vector<Button> buttons(kToolbarButtonCount, Button::Separator());
+  buttons[kLoginButton] = Button::Button(kLoginImage, "登录");
+  buttons[kNewButton] = Button::Button(kNewImage, "新建");
+  buttons[kOpenButton] = Button::Button(kOpenImage, "打开");
+  buttons[kSaveButton] = Button::Button(kSaveImage, "保存");
+  buttons[kDebugButton] = Button::Button(kDebugImage, "调试");
+  buttons[kSearchButton] = Button::Button(kSearchImage, "搜索");
+  buttons[kOutputPanelButton] = Button::Button(kOutputImage, "输出夹", true);
+  buttons[kPluginManagerButton] = Button::Button(kPluginsImage, "插件管理");
+  buttons[kSettingsButton] = Button::Button(kSettingsImage, "程序设置");
+  buttons[kAboutButton] = Button::Button(kAboutImage, "关于Tavo程序");
+  return buttons;
+}
+
+std::vector<Part> StatusBarParts() {
+  std::vector<Part> parts(kStatusBarPartCount);
+  parts[kCaretLineCaptionPart] = {"行", 24};
+  parts[kCaretLinePart] = {"0", 48};
+  parts[kCaretColumnCaptionPart] = {"列", 24};
+  parts[kCaretColumnPart] = {"0", 48};
+  parts[kTextLengthCaptionPart] = {"长度", 36};
+  parts[kTextLengthPart] = {"0", 64};
+  parts[kDocumentPathPart] = {"", -1};
+  return parts;
 }
 
 }  // namespace
@@ -39,10 +58,10 @@ framework::WindowDefinition MainWindowDefinition() {
   return framework::WindowDefinition(
       "MainWindow", "", {50, 50, 855, 592},
       {ControlDefinition(ControlKind::Toolbar, kMainToolbar, {0, 0, 849, 28})
-           .WithImages(kToolbarImages)
+           .WithImages(ToolbarImages())
            .WithButtons(ToolbarButtons()),
        ControlDefinition(ControlKind::StatusBar, kMainStatusBar, {8, 8, 497, 20})
-           .WithParts({{"行", 24}, {"0", 48}, {"列", 24}, {"0", 48}, {"长度", 36}, {"0", 64}, {"", -1}}),
+           .WithParts(StatusBarParts()),
        ControlDefinition(ControlKind::PageControl, kOutputPanel, {1, 401, 844, 139}).WithPages({"调试表", "搜索表"}),
        ControlDefinition(ControlKind::ListView, kOutputList, {5, 37, 834, 108})
            .OnParent(kOutputPanel, 0)

@@ -8,7 +8,6 @@
 #include "ide/app_globals.h"
 #include "ide/build_run.h"
 #include "ide/command_line.h"
-#include "ide/config_ini.h"
 #include "ide/documents.h"
 #include "ide/editor_setup.h"
 #include "ide/hot_keys.h"
@@ -22,16 +21,8 @@
 #include "ide/start_window.h"
 #include "ide/web_service.h"
 #include "platform/file_system.h"
-#include "platform/ini_file.h"
 
 namespace {
-
-void SendFirstStartPing() {
-  const std::string firstRun = platform::GetPrivateProfileStringA(kSystemSection, kFirstRunKey, "是", ConfigIniPath());
-  if (firstRun != "是" || !IsMachineOnline()) return;
-  SendUsagePing();
-  platform::WritePrivateProfileStringA(kSystemSection, kFirstRunKey, "否", ConfigIniPath());
-}
 
 // A file that cannot be read opens as an empty document under its name.
 void OpenCommandLineFileOrStartWindow() {
@@ -65,7 +56,7 @@ framework::Form* CreateMainWindow() {
 
 void OnMainWindowCreated() {
   BaseDir = platform::WorkingDirectory();
-  SendFirstStartPing();
+  SendUsagePing();
   MarkDocumentChanged();
   SetupEditor();
   // The editor is made after the window's controls; below them, the completion list floats

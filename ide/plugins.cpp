@@ -1,10 +1,106 @@
-// Placeholder until plug-ins are loaded: nothing binds, the table stays empty and no entry runs.
 #include "ide/plugins.h"
 
-bool BindPluginExport(const std::string&, const std::string&) { return false; }
+#include <algorithm>
+#include <vector>
 
-void* BoundPluginExport() { return nullptr; }
+#include "editor/code_page_conversion.h"
+#include "ide/app_globals.h"
+#include "ide/documents.h"
+#include "ide/plugin_info_text.h"
+#include "platform/ansi_text.h"
+#include "platform/dynamic_library.h"
+#include "platform/file_system.h"
 
-void LoadPluginMenuEntries() {}
+namespace {
 
-void RunPluginMenuCommand(int) {}
+struct KeptPluginLibrary {
+  std::string FullPath;
+  platform::HMODULE Module = nullptr;
+};
+
+// Plug-ins stay loaded between calls, so each keeps its own state; the oldest load goes first.
+constexpr std::size_t kMaxKeptPluginLibraries = 20;
+std::vector<KeptPluginLibrary> KeptPluginLibraries;
+void* BoundExport = nullptr;
+
+platform::HMODULE FindKeptLibrary(const std::string& fullPath) {
+  const auto kept = std::find_if(KeptPluginLibraries.rbegin(), KeptPluginLibraries.rend(), [&](const KeptPluginLibrary& library) {
+    return platform::AnsiEqualsIgnoringCase(library.FullPath, fullPath);
+  });
+  return kept == KeptPluginLibraries.rend() ? nullptr : kept->Module;
+}
+
+void EvictOldestIfFull() {
+  if (KeptPluginLibraries.size() < kMaxKeptPluginLibraries) return;
+  platform::FreeLibrary(KeptPluginLibraries.front().Module);
+  KeptPluginLibraries.erase(KeptPluginLibraries.begin());
+}
+
+}  // namespace
+
+bool BindPluginExport(const std::string& dllPath, const std::string& exportName) {
+  // An empty name would reach no export on Windows either; nothing may be called for it.
+  BoundExport = nullptr;
+  if (exportName.empty()) return false;
+  const std::string fullPath = platform::FullPath(dllPath);
+  platform::HMODULE module = FindKeptLibrary(fullPath);
+  const bool loadedNow = module == nullptr;
+  if (loadedNow) {
+    EvictOldestIfFull();
+    module = platform::LoadLibraryA(platform::ResolveFileName(fullPath).c_str());
+    if (!module) return false;
+  }
+  const platform::FARPROC function = platform::GetProcAddress(module, exportName.c_str());
+  if (!function) {
+    if (loadedNow) platform::FreeLibrary(module);
+    return false;
+  }
+  BoundExport = reinterpret_cast<void*>(function);
+  if (loadedNow) KeptPluginLibraries.push_back({fullPath, module});
+  return true;
+}
+
+void* BoundPluginExport() { return BoundExport; }
+
+std::optional<std::string> CallPluginTextExport(const std::string& dllPath, const std::string& exportName) {
+  if (!BindPluginExport(dllPath, exportName)) return std::nullopt;
+  const char* text = reinterpret_cast<const char* (*)()>(BoundExport)();
+  return std::string(text ? text : "");
+}
+
+std::optional<std::string> CallPluginTextExport(const std::string& dllPath, const std::string& exportName,
+                                                const std::string& argument) {
+  if (!BindPluginExport(dllPath, exportName)) return std::nullopt;
+  const char* text = reinterpret_cast<const char* (*)(const char*)>(BoundExport)(argument.c_str());
+  return std::string(text ? text : "");
+}
+
+bool CallPluginProcedure(const std::string& dllPath, const std::string& exportName) {
+  if (!BindPluginExport(dllPath, exportName)) return false;
+  reinterpret_cast<void (*)()>(BoundExport)();
+  return true;
+}
+
+void LoadPluginMenuEntries() {
+  const std::string folder = BaseDir + "/Plugin/";
+  for (const std::string& file : platform::FindFiles(folder + "*.so")) {
+    const std::optional<std::string> infoText = CallPluginTextExport(folder + file, "PluginIn");
+    if (!infoText) continue;
+    const std::optional<PluginInfo> info = ParsePluginInfoText(*infoText);
+    if (!info) continue;
+    for (PluginMenuEntry& entry : PluginMenuEntriesOf(info->MenuList, file)) PluginMenuTable.push_back(std::move(entry));
+  }
+}
+
+// The result goes in at the caret, beside the selection it was made from.
+void RunPluginMenuCommand(int commandId) {
+  const std::string selection = Utf8ToAnsi(Editor->GetSelText());
+  const auto entry = std::find_if(PluginMenuTable.begin(), PluginMenuTable.end(),
+                                  [&](const PluginMenuEntry& candidate) { return candidate.CommandId == commandId; });
+  if (entry == PluginMenuTable.end()) return;
+  const std::optional<std::string> result =
+      CallPluginTextExport(BaseDir + "/Plugin/" + entry->DllFile, entry->FunctionName, selection);
+  if (!result || result->empty()) return;
+  Editor->InsertText(*result);
+  MarkDocumentChanged();
+}

@@ -1,13 +1,23 @@
 // Plug-ins: binding their exports, and the Edit-menu entries they offer.
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Loads or reuses the plug-in file and resolves the export, which becomes the target of the
 // plug-in call made next; false when the file or the export cannot be had.
 bool BindPluginExport(const std::string& dllPath, const std::string& exportName);
-// The export of the last successful BindPluginExport, to be cast to the export's signature.
+// The export of the last successful BindPluginExport, to be cast to the export's signature;
+// null after a failed one.
 void* BoundPluginExport();
+
+// Binds the export and calls it as one that returns a text (copied at once; null reads as the
+// empty text), with no argument or with one text; nothing when it cannot be bound.
+std::optional<std::string> CallPluginTextExport(const std::string& dllPath, const std::string& exportName);
+std::optional<std::string> CallPluginTextExport(const std::string& dllPath, const std::string& exportName,
+                                                const std::string& argument);
+// Binds the export and calls it as one that takes and returns nothing; false when unbound.
+bool CallPluginProcedure(const std::string& dllPath, const std::string& exportName);
 
 // Fills PluginMenuTable from the plug-in folder of BaseDir.
 void LoadPluginMenuEntries();

@@ -225,6 +225,12 @@ bool AppendToFile(const std::string& path, std::string_view bytes) {
 
 bool DeleteFile(const std::string& path) { return unlink(ResolvedNative(path).c_str()) == 0; }
 
+bool CreateOwnerOnlyFile(const std::string& path) {
+  const std::string native = ResolvedNative(path);
+  const UniqueFd fd(open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+  return fd.Valid() || NativeExists(native);
+}
+
 bool PathExists(const std::string& path) {
   struct stat status {};
   return stat(ResolvedNative(path).c_str(), &status) == 0;

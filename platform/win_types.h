@@ -15,6 +15,9 @@ using BOOL = int;
 constexpr BOOL FALSE = 0;
 constexpr BOOL TRUE = 1;
 using COLORREF = std::uint32_t;  // blue-green-red: red is 0x0000FF
+constexpr COLORREF RGB(int red, int green, int blue) {
+  return static_cast<COLORREF>(red | green << 8 | blue << 16);
+}
 
 struct HWND__;
 struct HMENU__;
@@ -175,5 +178,11 @@ constexpr int VK_DOWN = 0x28;
 constexpr int VK_INSERT = 0x2D;
 constexpr int VK_DELETE = 0x2E;
 constexpr int VK_F1 = 0x70;  // VK_F2 .. VK_F12 follow in order
+constexpr int VK_F2 = VK_F1 + 1;
+constexpr int VK_F3 = VK_F1 + 2;
+constexpr int VK_F4 = VK_F1 + 3;
+constexpr int VK_F5 = VK_F1 + 4;
+constexpr int VK_F6 = VK_F1 + 5;
+constexpr int VK_F7 = VK_F1 + 6;
 
 }  // namespace platform

@@ -101,19 +101,19 @@ TEST_F(EditorViewHandlersTest, LineNumberMarginGrowsWithTheLineCount) {
 TEST_F(EditorViewHandlersTest, StatusBarFollowsTheCaret) {
   RunProgram([] {
     Settle();
-    EXPECT_EQ(StatusPart(1), "0");
-    EXPECT_EQ(StatusPart(3), "0");
-    EXPECT_EQ(StatusPart(5), "1");
+    EXPECT_EQ(StatusPart(kCaretLinePart), "0");
+    EXPECT_EQ(StatusPart(kCaretColumnPart), "0");
+    EXPECT_EQ(StatusPart(kTextLengthPart), "1");
     // Columns count characters; the length counts the component's UTF-8 bytes, plus one.
     SetTextAndCaret("ab\n中文x", 10);
-    EXPECT_EQ(StatusPart(1), "1");
-    EXPECT_EQ(StatusPart(3), "3");
-    EXPECT_EQ(StatusPart(5), "11");
+    EXPECT_EQ(StatusPart(kCaretLinePart), "1");
+    EXPECT_EQ(StatusPart(kCaretColumnPart), "3");
+    EXPECT_EQ(StatusPart(kTextLengthPart), "11");
     QTest::keyClick(EditingWidget(), Qt::Key_Left);
     Settle();
-    EXPECT_EQ(StatusPart(1), "1");
-    EXPECT_EQ(StatusPart(3), "2");
-    EXPECT_EQ(StatusPart(5), "11");
+    EXPECT_EQ(StatusPart(kCaretLinePart), "1");
+    EXPECT_EQ(StatusPart(kCaretColumnPart), "2");
+    EXPECT_EQ(StatusPart(kTextLengthPart), "11");
   });
 }
 

@@ -64,7 +64,7 @@ TEST_F(MainToolbarTest, ClicksNeverReachTheMenuCallback) {
   RunProgram([] {
     menuCalls.clear();
     MenuCommandCallback = &RecordMenuCall;
-    for (const int index : {2, 4, kOutputPanelButton}) ClickToolbarButton(index);
+    for (const int index : {kNewButton, kSaveButton, kOutputPanelButton}) ClickToolbarButton(index);
     EXPECT_TRUE(menuCalls.empty());
     EXPECT_EQ(OutputPanelVisible, 1);  // the clicks did arrive
   });

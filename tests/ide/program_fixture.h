@@ -26,6 +26,7 @@
 #include "ide/main_window_start.h"
 #include "ide/program_dir.h"
 #include "ide/program_start.h"
+#include "platform/connected_state.h"
 #include "platform/file_system.h"
 
 // The text of a part of the main window's status bar.
@@ -42,6 +43,8 @@ class ProgramTest : public TempDirTest {
     ASSERT_EQ(mkdir(ProgramPath("").c_str(), 0755), 0);
     ASSERT_EQ(mkdir(PathOf("Syntax").c_str(), 0755), 0);
     OverrideProgramDir(ProgramPath(""));
+    // Offline unless a test says otherwise: a start never asks beyond this machine.
+    platform::SetConnectedStateProbe([] { return false; });
     framework::SetDialogAnswerer([this](const framework::DialogRequest& request) {
       dialogs_.push_back(request);
       return framework::DialogReply{};
@@ -61,6 +64,7 @@ class ProgramTest : public TempDirTest {
     framework::SetDialogAnswerer(nullptr);
     SetCommandLineText("");
     OverrideProgramDir(std::nullopt);
+    platform::SetConnectedStateProbe(nullptr);
     ASSERT_EQ(chdir(savedWorkingDir_.c_str()), 0);
     TempDirTest::TearDown();
   }

@@ -16,10 +16,6 @@ namespace {
 
 using namespace platform;
 
-constexpr int VK_F3 = VK_F1 + 2;
-constexpr int VK_F5 = VK_F1 + 4;
-constexpr int VK_F6 = VK_F1 + 5;
-
 // The main window, which registers the keys, with an editor that has the focus, and a
 // modeless window beside it, the active one, with a line edit.
 class HotKeys : public testing::Test {

@@ -1,0 +1,19 @@
+#include "ide/login_file.h"
+
+#include "ide/program_dir.h"
+#include "platform/file_system.h"
+#include "platform/ini_file.h"
+
+std::string LoginFilePath() { return ProgramDir() + "/login.txt"; }
+
+std::string ReadLoginValue(const char* key) {
+  return platform::GetPrivateProfileStringA(kLoginSection, key, "", LoginFilePath());
+}
+
+void StoreSignIn(const std::string& userName, const std::string& password, const std::string& displayName) {
+  const std::string file = LoginFilePath();
+  if (!platform::CreateOwnerOnlyFile(file)) return;
+  platform::WritePrivateProfileStringA(kLoginSection, kUserNameKey, userName, file);
+  platform::WritePrivateProfileStringA(kLoginSection, kPasswordKey, password, file);
+  platform::WritePrivateProfileStringA(kLoginSection, kDisplayNameKey, displayName, file);
+}
