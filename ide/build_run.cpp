@@ -36,7 +36,6 @@ namespace {
 constexpr char kLinkerLibrary[] = "liblinker.so";
 constexpr char kBuildResourceExport[] = "BuildResource";
 constexpr char kAnalysisExport[] = "Analysis";
-constexpr int kDebugButton = 6;
 
 // Columns and row images of the output list.
 constexpr int kLineColumn = 2;

@@ -42,7 +42,7 @@ class BuildRunTest : public ProgramTest {
     }
     ASSERT_EQ(symlink(TAVO_DIST_DIR "/liblinker.so", ProgramPath("liblinker.so").c_str()), 0);
     ASSERT_EQ(symlink(TAVO_DIST_DIR "/Compiler/gcc", PathOf("Compiler/gcc").c_str()), 0);
-    ASSERT_EQ(symlink(TAVO_TEST_PLUGIN_DIR "/recording_analysis.so", ProgramPath("Plugin/recording_analysis.so").c_str()),
+    ASSERT_EQ(symlink(TAVO_SAMPLE_PLUGINS "/recording_analysis.so", ProgramPath("Plugin/recording_analysis.so").c_str()),
               0);
     SetConfig(kCompilerSection, kCompilerKey, "/Compiler/gcc");
     SetConfig(kOutputSection, kAnalysisPluginKey, kAnalysisPlugin);
@@ -98,13 +98,13 @@ TEST_F(BuildRunTest, CompileAndRunRunsTheEditorsProgramInTheConsoleWithItsKeyboa
     Editor->SetText(kScanfProgram);
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&] {
-      if (platform::PathExists(PathOf("console-arguments")) && MainToolbar()->IsButtonDisabled(6)) {
+      if (platform::PathExists(PathOf("console-arguments")) && MainToolbar()->IsButtonDisabled(kDebugButton)) {
         consoleSeenWithButtonDisabled = true;
       }
     });
     sampler.start(5);
     CompileAndRun();
-    EXPECT_FALSE(MainToolbar()->IsButtonDisabled(6));
+    EXPECT_FALSE(MainToolbar()->IsButtonDisabled(kDebugButton));
     ASSERT_EQ(Rows(), (std::vector<std::vector<std::string>>{{"成功", "", ""}}));
     EXPECT_TRUE(std::regex_match(OutputList()->Cell(0, 0), std::regex("(0|[1-9][0-9]?)(:(0|[1-9][0-9]?)){2}")))
         << OutputList()->Cell(0, 0);
@@ -153,7 +153,7 @@ TEST_F(BuildRunTest, WithoutAConsoleProgramTheRunIsReportedAsFailedNotAsASuccess
   RunProgram([&] {
     CompileAndRun();
     EXPECT_EQ(Rows(), std::vector<std::vector<std::string>>{});
-    EXPECT_FALSE(MainToolbar()->IsButtonDisabled(6));
+    EXPECT_FALSE(MainToolbar()->IsButtonDisabled(kDebugButton));
   });
   ASSERT_EQ(dialogs_.size(), 1u);
   EXPECT_NE(dialogs_[0].text.find("xterm"), std::string::npos) << dialogs_[0].text;
@@ -189,7 +189,7 @@ TEST_P(MissingLinkerTest, EndsTheProgramWithTheFatalBoxAtTheFirstBuild) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Libraries, MissingLinkerTest,
-                         ::testing::Values("missing.so", TAVO_TEST_PLUGIN_DIR "/recording_analysis.so"));
+                         ::testing::Values("missing.so", TAVO_SAMPLE_PLUGINS "/recording_analysis.so"));
 
 TEST_F(BuildRunTest, WithoutADebugFolderTheCompilersComplaintStopsTheRun) {
   ASSERT_EQ(rmdir(PathOf("Debug").c_str()), 0);
@@ -233,6 +233,33 @@ TEST_P(SavedFileBuildTest, CompileOnlyThenLinkThenRunWorkOnTheSavedFile) {
 INSTANTIATE_TEST_SUITE_P(Folders, SavedFileBuildTest,
                          ::testing::Values("my 程序", "a;b $(touch pwned) `touch pwned` 'q' & c"));
 
+// The answers of the analysis plug-in.
+TEST_F(BuildRunTest, AnswerLinesBecomeErrorRowsAndMarksOnTheLinesTheyName) {
+  WriteBaseFile("analysis-answer",
+                "expected ';'^&/12\r\n"
+                "a line without separator\r\n"
+                "full-width^&/\xA3\xB3\r\n"  // "３"
+                "\r\n"
+                "no number^&/abc^&/ignored\r\n");
+  RunProgram([&] {
+    Editor->SetText(std::string(20, '\n'));
+    Editor->MarkerAdd(5, kBookmarkMarker);  // a bookmark goes with the old marks
+    OutputList()->AddRow({"old"});
+    AnalyseBuildOutput("\r\nx.c:12:1: error: expected ';'");
+    EXPECT_EQ(Rows(), (std::vector<std::vector<std::string>>{
+                          {"错误", "12", "expected ';'"}, {"错误", "\xA3\xB3", "full-width"}, {"错误", "abc", "no number"}}));
+    EXPECT_EQ(MarkedLines(), (std::set<int>{11, 2}));
+    // The click goes to the line the mark is on.
+    const std::vector<std::pair<int, int>> clicks = {{0, 11}, {1, 2}, {2, 0}, {-1, 0}};
+    for (const auto& [row, line] : clicks) {
+      Editor->GotoLine(7);
+      OutputList()->SelectRow(row);
+      OnMainWindowOutputListClick();
+      EXPECT_EQ(Editor->GetCurrentLine(), line) << "row " << row;
+    }
+  });
+}
+
 TEST_F(BuildRunTest, RightClickCopiesTheCurrentRowsMessage) {
   RunProgram([&] {
     OutputList()->AddRow({"9:5:7", "错误", "3", "error: boom"});
@@ -244,6 +271,35 @@ TEST_F(BuildRunTest, RightClickCopiesTheCurrentRowsMessage) {
   });
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"错误信息成功复制", "错误信息成功复制"}));
   EXPECT_EQ(dialogs_[0].style, 0u);
+}
+
+TEST_F(BuildRunTest, ThePluginGetsGccsMessagesWithoutTheSourcePath) {
+  RunProgram([&] {
+    Editor->SetText("int main(void) {\r\n  int x = 1\r\n  return y;\r\n}\r\n");
+    CompileAndRun();
+    const std::string given = BaseFileText("analysis-input");
+    EXPECT_NE(given.find(":3:"), std::string::npos) << given;
+    EXPECT_EQ(given.find(LastBuiltSource), std::string::npos) << given;
+    EXPECT_EQ(given.find("/Debug/"), std::string::npos) << given;
+  });
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
+TEST_F(BuildRunTest, TheBundledPluginPutsGccsErrorsOnTheLinesGccNames) {
+  ASSERT_EQ(symlink(TAVO_DIST_DIR "/Plugin/gcc.so", ProgramPath("Plugin/gcc.so").c_str()), 0);
+  SetConfig(kOutputSection, kAnalysisPluginKey, "gcc.so");
+  RunProgram([&] {
+    Editor->SetText("int main(void) {\r\n  int x = 1\r\n  return 0;\r\n  undeclared = 2;\r\n}\r\n");
+    CompileAndRun();
+    ASSERT_EQ(OutputList()->RowCount(), 2);
+    EXPECT_EQ(OutputList()->Cell(0, 2), "3");
+    EXPECT_EQ(OutputList()->Cell(1, 2), "4");
+    EXPECT_EQ(MarkedLines(), (std::set<int>{2, 3}));
+    OutputList()->SelectRow(1);
+    OnMainWindowOutputListClick();
+    EXPECT_EQ(Editor->GetCurrentLine(), 3);
+  });
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
 }
 
 TEST_F(BuildRunTest, WithoutABoundPluginTheRowsStayAndTheMarksGo) {
