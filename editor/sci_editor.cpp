@@ -7,6 +7,7 @@
 #include "editor/editor_window_routes.h"
 #include "editor/scintilla_messages.h"
 #include "platform/window.h"
+#include "platform/window_subclass.h"
 
 using namespace platform;
 
@@ -59,10 +60,8 @@ bool SciEditor::Create(HWND parent, std::optional<int> x, std::optional<int> y, 
 bool SciEditor::BindWindows() {
   SetWindowLongA(EditorWindow, GWL_USERDATA, reinterpret_cast<std::intptr_t>(this));
   SetWindowLongA(ContainerWindow, GWL_USERDATA, reinterpret_cast<std::intptr_t>(this));
-  OriginalWndProcs[EditorProcEntry] = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(EditorWindow, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&EditorWindowRoute)));
-  OriginalWndProcs[ContainerProcEntry] = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(ContainerWindow, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&ContainerWindowRoute)));
+  OriginalWndProcs[EditorProcEntry] = SubclassWindow(EditorWindow, &EditorWindowRoute);
+  OriginalWndProcs[ContainerProcEntry] = SubclassWindow(ContainerWindow, &ContainerWindowRoute);
   return std::ranges::all_of(OriginalWndProcs, [](WNDPROC procedure) { return procedure != nullptr; });
 }
 
@@ -71,8 +70,7 @@ void SciEditor::UnbindWindows() {
   const auto release = [this](HWND window, WNDPROC route, WNDPROC& original) {
     if (!IsWindow(window) || GetWindowLongA(window, GWL_USERDATA) != reinterpret_cast<std::intptr_t>(this))
       return;
-    if (GetWindowLongA(window, GWL_WNDPROC) == reinterpret_cast<std::intptr_t>(route) && original)
-      SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(original));
+    RemoveSubclass(window, route, original);
     SetWindowLongA(window, GWL_USERDATA, 0);
     original = nullptr;
   };

@@ -8,6 +8,7 @@
 
 #include "platform/code_page.h"
 #include "platform/window.h"
+#include "platform/window_subclass.h"
 
 namespace framework {
 
@@ -65,9 +66,7 @@ Label::Label(const ControlDefinition& definition, QWidget* parent)
   };
   SetCaption(definition.caption);
   const platform::HWND window = Handle();
-  const auto previous = reinterpret_cast<platform::WNDPROC>(
-      platform::SetWindowLongA(window, platform::GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&LabelProcedure)));
-  LabelWindows()[window] = {this, previous};
+  LabelWindows()[window] = {this, platform::SubclassWindow(window, &LabelProcedure)};
 }
 
 Label::~Label() {

@@ -13,6 +13,7 @@
 #include "ide/search_window.h"
 #include "platform/hot_key.h"
 #include "platform/window.h"
+#include "platform/window_subclass.h"
 
 using namespace platform;
 
@@ -48,21 +49,14 @@ LRESULT HotKeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 // An earlier window that is still there gets its own procedure back, so that its messages never
 // reach the procedure of the window that takes over.
-void ReleaseEarlierWindow() {
-  const HWND earlier = hotKeyWindow.window;
-  if (IsWindow(earlier) &&
-      GetWindowLongA(earlier, GWL_WNDPROC) == reinterpret_cast<std::intptr_t>(&HotKeyWindowProc)) {
-    SetWindowLongA(earlier, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(hotKeyWindow.previous));
-  }
-}
+void ReleaseEarlierWindow() { RemoveSubclass(hotKeyWindow.window, &HotKeyWindowProc, hotKeyWindow.previous); }
 
 void SubclassOnce(HWND window) {
   if (hotKeyWindow.window == window && IsWindow(window)) return;
   ReleaseEarlierWindow();
   hotKeyWindow = HotKeyWindow();
   hotKeyWindow.window = window;
-  hotKeyWindow.previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(window, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&HotKeyWindowProc)));
+  hotKeyWindow.previous = SubclassWindow(window, &HotKeyWindowProc);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/menu.h"
 #include "platform/system_metrics.h"
 #include "platform/window.h"
+#include "platform/window_subclass.h"
 
 using namespace platform;
 
@@ -21,11 +22,8 @@ HWND SubclassedWindow = nullptr;
 // procedure back, so that its messages never reach the second window's.
 void Subclass(HWND window) {
   if (window == SubclassedWindow && IsWindow(window)) return;
-  const auto menuProc = reinterpret_cast<std::intptr_t>(&MenuWindowProc);
-  if (IsWindow(SubclassedWindow) && GetWindowLongA(SubclassedWindow, GWL_WNDPROC) == menuProc) {
-    SetWindowLongA(SubclassedWindow, GWL_WNDPROC, reinterpret_cast<std::intptr_t>(MenuPrevWindowProc));
-  }
-  MenuPrevWindowProc = reinterpret_cast<WNDPROC>(SetWindowLongA(window, GWL_WNDPROC, menuProc));
+  RemoveSubclass(SubclassedWindow, &MenuWindowProc, MenuPrevWindowProc);
+  MenuPrevWindowProc = SubclassWindow(window, &MenuWindowProc);
   SubclassedWindow = window;
 }
 

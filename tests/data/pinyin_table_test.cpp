@@ -8,7 +8,7 @@
 namespace {
 
 const char* const kPinyinTable[] = {
-#include "../../ide/pinyin_table.inc"
+#include "ide/pinyin_table.inc"
 };
 
 constexpr int kTrailCount = 94;

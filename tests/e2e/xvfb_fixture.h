@@ -20,7 +20,7 @@
 #include <thread>
 #include <vector>
 
-#include "../platform/temp_dir_fixture.h"
+#include "tests/support/temp_dir_fixture.h"
 
 // Last: Xlib defines macros (None, Status, Bool) that other headers use as names.
 #include <X11/Xlib.h>

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "editor_fixture.h"
-#include "tests/platform/recording_subclass.h"
+#include "tests/support/recording_subclass.h"
 
 class OperationsFixture : public test::EditorFixture {
  public:

@@ -8,7 +8,7 @@
 
 #include "editor_fixture.h"
 #include "platform/window.h"
-#include "tests/platform/recording_subclass.h"
+#include "tests/support/recording_subclass.h"
 
 namespace {
 

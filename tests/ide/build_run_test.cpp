@@ -12,7 +12,6 @@
 #include <set>
 #include <sstream>
 
-#include "../platform/fake_console.h"
 #include "commands_fixture.h"
 #include "framework/list_view.h"
 #include "ide/build_run.h"
@@ -22,6 +21,7 @@
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
 #include "program_fixture.h"
+#include "tests/support/path_override.h"
 
 namespace {
 

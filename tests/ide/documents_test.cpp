@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "../platform/file_size_limit.h"
 #include "document_fixture.h"
 #include "framework/common_dialog.h"
+#include "tests/support/file_size_limit.h"
 
 namespace {
 

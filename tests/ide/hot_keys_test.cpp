@@ -5,11 +5,11 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "../platform/recording_subclass.h"
 #include "commands_fixture.h"
 #include "platform/hot_key.h"
 #include "platform/window.h"
 #include "program_fixture.h"
+#include "tests/support/recording_subclass.h"
 
 namespace {
 

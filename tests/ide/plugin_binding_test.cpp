@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "../platform/temp_dir_fixture.h"
 #include "ide/plugins.h"
 #include "platform/file_system.h"
+#include "tests/support/temp_dir_fixture.h"
 
 namespace {
 

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "../platform/temp_dir_fixture.h"
 #include "framework/dialog_seam.h"
 #include "framework/form.h"
 #include "framework/message_loop.h"
@@ -28,6 +27,7 @@
 #include "ide/program_start.h"
 #include "platform/connected_state.h"
 #include "platform/file_system.h"
+#include "tests/support/temp_dir_fixture.h"
 
 // The text of a part of the main window's status bar.
 inline std::string StatusPart(int part) {

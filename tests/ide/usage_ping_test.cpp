@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "../support/http_test_server.h"
 #include "platform/connected_state.h"
 #include "platform/host_name.h"
 #include "platform/ini_file.h"
 #include "program_fixture.h"
+#include "tests/support/http_test_server.h"
 
 namespace {
 

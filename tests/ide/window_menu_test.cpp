@@ -10,13 +10,13 @@
 #include <utility>
 #include <vector>
 
-#include "../platform/recording_subclass.h"
-#include "../platform/temp_dir_fixture.h"
 #include "platform/bitmap_registry.h"
 #include "platform/menu.h"
 #include "platform/menu_model.h"
 #include "platform/system_metrics.h"
 #include "platform/window.h"
+#include "tests/support/recording_subclass.h"
+#include "tests/support/temp_dir_fixture.h"
 
 namespace {
 

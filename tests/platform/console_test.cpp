@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "fake_console.h"
 #include "platform/console_script.h"
 #include "platform/message_pump.h"
 #include "platform/process.h"
 #include "platform/window.h"
-#include "recording_subclass.h"
-#include "temp_dir_fixture.h"
+#include "tests/support/path_override.h"
+#include "tests/support/recording_subclass.h"
+#include "tests/support/temp_dir_fixture.h"
 
 namespace {
 

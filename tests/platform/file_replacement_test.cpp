@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "file_size_limit.h"
 #include "platform/file_system.h"
-#include "temp_dir_fixture.h"
+#include "tests/support/file_size_limit.h"
+#include "tests/support/temp_dir_fixture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "platform/code_page.h"
-#include "temp_dir_fixture.h"
+#include "tests/support/temp_dir_fixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/file_system.h"
-#include "temp_dir_fixture.h"
+#include "tests/support/temp_dir_fixture.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "../support/http_test_server.h"
 #include "platform/host_name.h"
+#include "tests/support/http_test_server.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "platform/code_page.h"
 #include "platform/menu.h"
 #include "platform/window.h"
-#include "recording_subclass.h"
+#include "tests/support/recording_subclass.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "platform/menu.h"
 #include "platform/popup_menu_view.h"
 #include "platform/window.h"
-#include "temp_dir_fixture.h"
+#include "tests/support/temp_dir_fixture.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "platform/bitmap.h"
 #include "platform/system_metrics.h"
 #include "platform/window.h"
-#include "recording_subclass.h"
+#include "tests/support/recording_subclass.h"
 
 namespace {
 

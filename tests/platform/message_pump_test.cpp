@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/process.h"
-#include "tests/platform/shell_child.h"
+#include "tests/support/shell_child.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "platform/window.h"
-#include "recording_subclass.h"
+#include "tests/support/recording_subclass.h"
 
 namespace {
 

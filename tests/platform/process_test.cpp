@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/message_pump.h"
-#include "tests/platform/shell_child.h"
+#include "tests/support/shell_child.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "platform/scintilla_notification.h"
 #include "platform/window.h"
-#include "recording_subclass.h"
+#include "tests/support/recording_subclass.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "platform/window.h"
-#include "recording_subclass.h"
+#include "tests/support/recording_subclass.h"
 
 namespace {
 

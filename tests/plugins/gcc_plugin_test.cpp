@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "../platform/temp_dir_fixture.h"
 #include "platform/ansi_text.h"
 #include "platform/dynamic_library.h"
 #include "platform/file_system.h"
+#include "tests/support/temp_dir_fixture.h"
 
 namespace {
 

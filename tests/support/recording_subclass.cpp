@@ -1,6 +1,8 @@
-#include "recording_subclass.h"
+#include "tests/support/recording_subclass.h"
 
 #include <map>
+
+#include "platform/window_subclass.h"
 
 namespace test {
 namespace {
@@ -15,14 +17,11 @@ std::map<platform::HWND, RecordingSubclass*>& Subclasses() {
 RecordingSubclass::RecordingSubclass(platform::HWND window, Handler handler)
     : window_(window), handler_(std::move(handler)) {
   Subclasses()[window] = this;
-  previous_ = reinterpret_cast<platform::WNDPROC>(
-      platform::SetWindowLongA(window, platform::GWL_WNDPROC, reinterpret_cast<std::intptr_t>(&Procedure)));
+  previous_ = platform::SubclassWindow(window, &Procedure);
 }
 
 RecordingSubclass::~RecordingSubclass() {
-  if (previous_ != nullptr) {
-    platform::SetWindowLongA(window_, platform::GWL_WNDPROC, reinterpret_cast<std::intptr_t>(previous_));
-  }
+  platform::RemoveSubclass(window_, &Procedure, previous_);
   Subclasses().erase(window_);
 }
 

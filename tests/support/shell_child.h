@@ -1,4 +1,4 @@
-// Starting shell commands through the process stand-ins, for the tests of this folder.
+// Starting shell commands through the process stand-ins.
 #pragma once
 
 #include <gtest/gtest.h>
