@@ -3,7 +3,7 @@
 
 #include <dlfcn.h>
 
-#include "platform/window_class.h"
+#include "editor/scintilla_class.h"
 
 void* EditorComponentModule = nullptr;
 bool TabOverrideOff = false;
@@ -19,5 +19,5 @@ void LoadEditorComponent() {
   if (!OwnModuleHandle) OwnModuleHandle = dlopen(nullptr, RTLD_LAZY);
   if (EditorComponentModule) return;
   // The component is linked into the program: it is there once its window class is.
-  if (platform::FindWindowClass("Scintilla")) EditorComponentModule = OwnModuleHandle;
+  if (scintilla::RegisterScintillaWindowClass()) EditorComponentModule = OwnModuleHandle;
 }

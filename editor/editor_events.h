@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <optional>
 
-#include "platform/scintilla_notification.h"
+#include "editor/scintilla_notification.h"
 #include "platform/win_types.h"
 
 enum EditorEvent : int {
@@ -138,6 +138,7 @@ struct NotificationEvent {
 namespace event_table {
 using enum EventArgument;
 using namespace platform;
+using namespace scintilla;
 
 // Notifications that the container turns into events; every other code is passed on.
 inline constexpr NotificationEvent NotificationEvents[] = {

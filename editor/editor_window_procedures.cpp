@@ -4,10 +4,11 @@
 
 #include "editor/editor_window_routes.h"
 #include "editor/sci_editor.h"
-#include "platform/scintilla_notification.h"
+#include "editor/scintilla_notification.h"
 #include "platform/window.h"
 
 using namespace platform;
+using namespace scintilla;
 
 namespace {
 

@@ -101,8 +101,8 @@ class SciEditor {
   // The registered handler's result; none when the event has no handler.
   std::optional<int> RaiseEvent(int eventId, const EditorEventArgs& arguments);
   platform::LRESULT RaiseNotificationEvent(const NotificationEvent& event,
-                                           const platform::SCNotification& notification);
-  std::string NotificationText(const NotificationEvent& event, const platform::SCNotification& notification);
+                                           const scintilla::SCNotification& notification);
+  std::string NotificationText(const NotificationEvent& event, const scintilla::SCNotification& notification);
 
   platform::LRESULT ShowContextMenu(platform::HWND window, platform::UINT message, platform::WPARAM wParam,
                                     platform::LPARAM lParam);

@@ -1,4 +1,99 @@
-// Placeholder until the plug-in manager exists: nothing opens.
 #include "ide/plugin_manager_window.h"
 
-void LoadPluginManagerWindow() {}
+#include <optional>
+#include <vector>
+
+#include "framework/list_view.h"
+#include "framework/message_box.h"
+#include "ide/plugin_info_text.h"
+#include "ide/plugin_manager_window_definition.h"
+#include "ide/plugins.h"
+#include "ide/program_dir.h"
+#include "ide/service_address.h"
+#include "ide/shell_open.h"
+#include "platform/file_system.h"
+#include "platform/input.h"
+#include "platform/menu.h"
+
+framework::Form* PluginManagerWindow = nullptr;
+
+namespace {
+
+// The items of the popup 配置.
+enum ConfigureMenuCommand : int { ConfigureMenuSet = 1, ConfigureMenuDelete = 2 };
+
+framework::ListView* PluginList() { return PluginManagerWindow->Find<framework::ListView>(kPluginList); }
+
+std::string PluginFolder() { return ProgramDir() + "/Plugin"; }
+
+// The file the current row names; empty when no row is current.
+std::string CurrentPluginFile() {
+  framework::ListView* list = PluginList();
+  return list->Cell(list->SelectedRow(), PluginColumnDll);
+}
+
+// A row's name, description, author and version come only from a complete info text.
+std::vector<std::string> InfoCells(const std::string& infoText) {
+  const std::optional<PluginInfo> info = ParsePluginInfoText(infoText);
+  if (!info) return {""};
+  return {"", info->Name, info->Description, info->Author, info->Version};
+}
+
+}  // namespace
+
+void LoadPluginManagerWindow() {
+  if (PluginManagerWindow != nullptr && !PluginManagerWindow->IsDestroyed()) PluginManagerWindow->Destroy();
+  PluginManagerWindow = framework::Form::Create(PluginManagerWindowDefinition());
+  if (PluginManagerWindow == nullptr) return;
+  PluginManagerWindow->OnCreated = OnPluginManagerWindowCreated;
+  PluginList()->OnRightClick = [](int) { OnPluginManagerWindowPluginListRightButtonDown(); };
+  PluginManagerWindow->Load();
+}
+
+void FillPluginManagerList(const std::string& folder) {
+  framework::ListView* list = PluginList();
+  list->Clear();
+  for (const std::string& file : platform::FindFiles(folder + "/*.so")) {
+    const std::string path = folder + "/" + file;
+    const std::optional<std::string> infoText = CallPluginTextExport(path, "PluginIn");
+    if (!infoText) continue;
+    const int row = list->AddRow(InfoCells(*infoText), 0);
+    list->SetCell(row, PluginColumnShow, CallPluginTextExport(path, "Show").value_or(""));
+    list->SetCell(row, PluginColumnDll, file);
+  }
+}
+
+void OnPluginManagerWindowCreated() { FillPluginManagerList(PluginFolder()); }
+
+void OnPluginManagerWindowPluginListRightButtonDown() {
+  if (PluginList()->SelectedRow() == -1) return;
+  const platform::HMENU menu = platform::CreatePopupMenu();
+  platform::AppendMenuA(menu, platform::MF_STRING, ConfigureMenuSet, "配置插件");
+  platform::AppendMenuA(menu, platform::MF_SEPARATOR, 0, nullptr);
+  platform::AppendMenuA(menu, platform::MF_STRING, ConfigureMenuDelete, "删除插件");
+  platform::POINT mouse{};
+  platform::GetCursorPos(&mouse);
+  const int chosen = platform::TrackPopupMenu(menu, platform::TPM_RETURNCMD, mouse.x, mouse.y, 0,
+                                              PluginManagerWindow->Handle(), nullptr);
+  platform::DestroyMenu(menu);
+  if (chosen == ConfigureMenuSet) OnPluginManagerWindowConfigureMenuClick();
+  if (chosen == ConfigureMenuDelete) OnPluginManagerWindowDeleteMenuClick();
+}
+
+// A plug-in without Set only gets its row refreshed.
+void OnPluginManagerWindowConfigureMenuClick() {
+  CallPluginProcedure(PluginFolder() + "/" + CurrentPluginFile(), "Set");
+  FillPluginManagerList(PluginFolder());
+}
+
+// The plug-in stays loaded and its Edit-menu entries stay until the next start.
+void OnPluginManagerWindowDeleteMenuClick() {
+  if (!platform::DeleteFile(PluginFolder() + "/" + CurrentPluginFile())) {
+    framework::MessageBox("失败");
+    return;
+  }
+  framework::MessageBox("OK");
+  FillPluginManagerList(PluginFolder());
+}
+
+void OnPluginManagerWindowDownloadButtonClick() { ShellOpen(PluginManagerWindow->Handle(), HomePageAddress()); }

@@ -4,9 +4,8 @@
 // when the chain ends in the class procedure (DefWindowProcA for most classes) the event goes
 // back to Qt's own handling, so a procedure that returns without passing it on swallows it.
 //
-// Built-in window classes: "static" (a plain frame) and "Scintilla" (a QsciScintillaBase whose
-// notifications reach its parent as WM_NOTIFY with an SCNotification record, and whose class
-// procedure hands Scintilla messages to SendScintilla).
+// Built-in window class: "static" (a plain frame). Other classes (the editor's "Scintilla")
+// are registered by the code that brings them.
 #pragma once
 
 #include <functional>

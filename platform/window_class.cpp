@@ -4,7 +4,6 @@
 #include <map>
 
 #include "platform/ansi_text.h"
-#include "platform/scintilla_class.h"
 #include "platform/static_class.h"
 
 namespace platform {
@@ -18,7 +17,6 @@ std::string ClassKey(std::string className) {
 std::map<std::string, WindowClass>& Classes() {
   static auto* classes = new std::map<std::string, WindowClass>{
       {ClassKey("static"), StaticWindowClass()},
-      {ClassKey("Scintilla"), ScintillaWindowClass()},
   };
   return *classes;
 }

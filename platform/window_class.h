@@ -1,5 +1,5 @@
 // The registered window classes, looked up by name without regard to letter case as Windows
-// does. The built-in classes "static" and "Scintilla" are there from the first lookup on.
+// does. The built-in class "static" is there from the first lookup on; others are registered.
 #pragma once
 
 #include <string>

@@ -8,12 +8,13 @@
 
 #include "editor/sci_editor.h"
 #include "editor_fixture.h"
-#include "platform/scintilla_notification.h"
+#include "editor/scintilla_notification.h"
 #include "platform/window.h"
 
 namespace {
 
 using namespace platform;
+using namespace scintilla;
 using test::EditorFixture;
 using test::RecordingHandler;
 

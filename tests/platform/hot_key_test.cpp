@@ -9,12 +9,16 @@
 #include <QTest>
 #include <QWidget>
 
+#include "editor/scintilla_class.h"
 #include "platform/window.h"
 #include "tests/support/recording_subclass.h"
 
 namespace {
 
 using namespace platform;
+
+// The editing windows' class comes with the editor, which registers it.
+[[maybe_unused]] const bool kScintillaClassRegistered = scintilla::RegisterScintillaWindowClass();
 
 // The main window, which registers the keys, with an editor that has the focus, and a
 // modeless window beside it, the active one, with a line edit.

@@ -6,12 +6,16 @@
 #include <QTest>
 #include <QWidget>
 
+#include "editor/scintilla_class.h"
 #include "platform/window.h"
 #include "tests/support/recording_subclass.h"
 
 namespace {
 
 using namespace platform;
+
+// The editing windows' class comes with the editor, which registers it.
+[[maybe_unused]] const bool kScintillaClassRegistered = scintilla::RegisterScintillaWindowClass();
 
 bool Down(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
 

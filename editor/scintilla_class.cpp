@@ -1,11 +1,15 @@
-#include "platform/scintilla_class.h"
+#include "editor/scintilla_class.h"
 
 #include <Qsci/qsciscintillabase.h>
 
-#include "platform/scintilla_notifications.h"
+#include "editor/scintilla_notifications.h"
+#include "platform/window.h"
+#include "platform/window_class.h"
 
-namespace platform {
+namespace scintilla {
 namespace {
+
+using namespace platform;
 
 // The component's own messages (SCI_*, the optional ones and the lexer's); everything
 // else is a plain window message.
@@ -33,6 +37,9 @@ QWidget* NewEditingWidget(QWidget* parent) {
 
 }  // namespace
 
-WindowClass ScintillaWindowClass() { return {&ScintillaClassProcedure, &NewEditingWidget}; }
+bool RegisterScintillaWindowClass() {
+  return RegisterWindowClass("Scintilla", &ScintillaClassProcedure, &NewEditingWidget) ||
+         FindWindowClass("Scintilla") != nullptr;
+}
 
-}  // namespace platform
+}  // namespace scintilla

@@ -1,16 +1,18 @@
-#include "platform/scintilla_notifications.h"
+#include "editor/scintilla_notifications.h"
 
 #include <Qsci/qsciscintillabase.h>
 
 #include <QUrl>
 #include <functional>
 
-#include "platform/scintilla_notification.h"
+#include "editor/scintilla_notification.h"
 #include "platform/window.h"
 #include "platform/window_registry.h"
 
-namespace platform {
+namespace scintilla {
 namespace {
+
+using namespace platform;
 
 // Sends the record from the editing window that the widget is now; a widget whose window is
 // gone, or that has no parent window, notifies nobody.
@@ -168,4 +170,4 @@ void ForwardScintillaNotifications(QsciScintillaBase* editor) {
   ForwardListNotifications(editor);
 }
 
-}  // namespace platform
+}  // namespace scintilla

@@ -7,13 +7,18 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/scintilla_notification.h"
+#include "editor/scintilla_class.h"
+#include "editor/scintilla_notification.h"
 #include "platform/window.h"
 #include "tests/support/recording_subclass.h"
 
 namespace {
 
 using namespace platform;
+using namespace scintilla;
+
+// The editing windows' class comes with the editor, which registers it.
+[[maybe_unused]] const bool kScintillaClassRegistered = scintilla::RegisterScintillaWindowClass();
 
 constexpr UINT SCI_ADDTEXT = 2001;
 constexpr UINT SCI_GETLENGTH = 2006;

@@ -5,7 +5,12 @@
 
 #include "platform/win_types.h"
 
-namespace platform {
+namespace scintilla {
+
+using platform::LPARAM;
+using platform::NMHDR;
+using platform::UINT;
+using platform::WPARAM;
 
 struct SCNotification {
   NMHDR nmhdr;  // hwndFrom the editing window, idFrom its control id, code an SCN_* number
@@ -59,4 +64,4 @@ constexpr UINT SCN_AUTOCCANCELLED = 2025;
 constexpr UINT SCN_AUTOCCHARDELETED = 2026;
 constexpr UINT SCN_HOTSPOTRELEASECLICK = 2027;
 
-}  // namespace platform
+}  // namespace scintilla

@@ -4,8 +4,8 @@
 
 class QsciScintillaBase;
 
-namespace platform {
+namespace scintilla {
 
 void ForwardScintillaNotifications(QsciScintillaBase* editor);
 
-}  // namespace platform
+}  // namespace scintilla

@@ -1,0 +1,136 @@
+#include "ide/plugin_manager_window.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QTest>
+#include <QTreeWidget>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/list_view.h"
+#include "ide/plugin_manager_window_definition.h"
+#include "ide/service_address.h"
+#include "platform/menu.h"
+#include "platform/shell_execute.h"
+#include "program_fixture.h"
+
+namespace {
+
+constexpr platform::UINT kConfigureItem = 1;
+constexpr platform::UINT kDeleteItem = 2;
+
+class PluginManagerWindowTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    ASSERT_EQ(mkdir(ProgramPath("Plugin").c_str(), 0755), 0);
+    AddSample("default", "sample.so");
+    AddSample("no_show", "quiet.so");
+  }
+  void TearDown() override {
+    platform::SetPopupMenuAnswer({});
+    platform::SetDesktopOpener({});
+    ProgramTest::TearDown();
+  }
+
+  void AddSample(const std::string& kind, const std::string& name) {
+    const std::string sample = std::string(TAVO_SAMPLE_PLUGINS) + "/" + kind + ".so";
+    ASSERT_TRUE(platform::WriteWholeFile(ProgramPath("Plugin/" + name), *platform::ReadWholeFile(sample)));
+  }
+
+  static framework::ListView* List() { return PluginManagerWindow->Find<framework::ListView>(kPluginList); }
+
+  // Each row as its cells from the name to the file.
+  static std::vector<std::vector<std::string>> ListedRows() {
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 0; row < List()->RowCount(); ++row) {
+      rows.emplace_back();
+      for (int column = PluginColumnName; column <= PluginColumnDll; ++column) rows.back().push_back(List()->Cell(row, column));
+    }
+    return rows;
+  }
+
+  // A right click on the row, answering the popup with that item; false when no popup came.
+  static bool RightClickRow(int row, std::optional<platform::UINT> item) {
+    bool shown = false;
+    platform::SetPopupMenuAnswer([&](platform::HMENU) {
+      shown = true;
+      return item;
+    });
+    auto* tree = static_cast<QTreeWidget*>(List()->Widget());
+    const QPoint at = row < 0 ? QPoint(5, tree->viewport()->height() - 5)
+                              : tree->visualItemRect(tree->topLevelItem(row)).center();
+    if (row < 0) tree->clearSelection(), tree->setCurrentItem(nullptr);
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
+    return shown;
+  }
+
+  static int RowOf(const std::string& file) {
+    for (int row = 0; row < List()->RowCount(); ++row) {
+      if (List()->Cell(row, PluginColumnDll) == file) return row;
+    }
+    return -1;
+  }
+};
+
+using RowCells = std::vector<std::vector<std::string>>;
+
+TEST_F(PluginManagerWindowTest, ListsEveryPluginThatTellsWhoItIs) {
+  for (const char* kind : {"no_plugin_in", "five_fields", "long_info", "null_info"}) {
+    AddSample(kind, std::string(kind) + ".so");
+  }
+  WriteProgramFile("Plugin/text.so", "not a shared object\n");
+  ASSERT_EQ(mkdir(PathOf("Plugin").c_str(), 0755), 0);
+  WriteBaseFile("Plugin/base.so", *platform::ReadWholeFile(ProgramPath("Plugin/sample.so")));
+  RunProgram([] {
+    LoadPluginManagerWindow();
+    ASSERT_NE(PluginManagerWindow, nullptr);
+    EXPECT_EQ(PluginManagerWindow->Caption(), "插件管理");
+    // Name, description, author, version, Show, file.
+    EXPECT_EQ(ListedRows(), (RowCells{{"", "", "", "", "set 0", "five_fields.so"},
+                            {"", "", "", "", "set 0", "long_info.so"},
+                            {"", "", "", "", "set 0", "null_info.so"},
+                            {"sample", "desc", "author", "1.0", "", "quiet.so"},
+                            {"sample", "desc", "author", "1.0", "set 0", "sample.so"}}));
+  });
+}
+
+TEST_F(PluginManagerWindowTest, ConfigureRunsSetAndRefillsTheList) {
+  RunProgram([this] {
+    LoadPluginManagerWindow();
+    EXPECT_TRUE(RightClickRow(RowOf("sample.so"), kConfigureItem));
+    EXPECT_EQ(List()->Cell(RowOf("sample.so"), PluginColumnShow), "set 1");
+    // Without Set there is nothing to run; the list is read again all the same.
+    ASSERT_TRUE(platform::DeleteFile(ProgramPath("Plugin/sample.so")));
+    EXPECT_TRUE(RightClickRow(RowOf("quiet.so"), kConfigureItem));
+    EXPECT_EQ(ListedRows(), (RowCells{{"sample", "desc", "author", "1.0", "", "quiet.so"}}));
+    EXPECT_TRUE(dialogs_.empty());
+  });
+}
+
+TEST_F(PluginManagerWindowTest, DeleteRemovesTheFileOrSaysItFailed) {
+  RunProgram([this] {
+    LoadPluginManagerWindow();
+    EXPECT_TRUE(RightClickRow(RowOf("sample.so"), kDeleteItem));
+    EXPECT_FALSE(platform::PathExists(ProgramPath("Plugin/sample.so")));
+    EXPECT_EQ(ListedRows(), (RowCells{{"sample", "desc", "author", "1.0", "", "quiet.so"}}));
+    ASSERT_TRUE(platform::DeleteFile(ProgramPath("Plugin/quiet.so")));
+    EXPECT_TRUE(RightClickRow(0, kDeleteItem));
+    EXPECT_EQ(List()->RowCount(), 1);
+    ASSERT_EQ(dialogs_.size(), 2u);
+    EXPECT_EQ(dialogs_[0].text, "OK");
+    EXPECT_EQ(dialogs_[1].text, "失败");
+  });
+}
+
+TEST_F(PluginManagerWindowTest, ARightClickBesideTheRowsShowsNoPopup) {
+  RunProgram([] {
+    LoadPluginManagerWindow();
+    EXPECT_FALSE(RightClickRow(-1, kDeleteItem));
+    EXPECT_EQ(List()->RowCount(), 2);
+  });
+}
+
+}  // namespace
