@@ -1,9 +1,9 @@
 // The entry forms of the operation table in sci_editor_operations.inc. Each entry names its
-// result kind, its route, the operation, the message number and its parameters (kind and
-// name, in the caller's order). Without SCI_EDITOR_DEFINE_OPERATIONS an entry declares its
-// operation (inside the class body); with it, a thin entry defines its operation and a
-// hand-written one expands to nothing. No include guard: the table includes this file each
-// time it is expanded, and undefines the entry forms at its end.
+// result kind, its route, the operation, the message by the component's own name and its
+// parameters (kind and name, in the caller's order). Without SCI_EDITOR_DEFINE_OPERATIONS an
+// entry declares its operation (inside the class body); with it, a thin entry defines its
+// operation and a hand-written one expands to nothing. No include guard: the table includes
+// this file each time it is expanded, and undefines the entry forms at its end.
 //
 // Entry forms:
 //   SCI_OP0(R, Route, Name, Msg)                       no parameters
@@ -93,40 +93,42 @@
 #else
 
 #define SCI_DEFINE_PARAM(K, p) SCI_PARAM_TYPE_##K p
+// An entry names its messages as the component does.
+#define SCI_MESSAGE(name) scintilla::Component::name
 
 #define SCI_OP0(R, Route, Name, Msg) \
-  SCI_RESULT_TYPE_##R SciEditor::Name() { return SCI_RESULT_##R(SCI_ROUTE_##Route(Msg, 0, 0)); }
-#define SCI_OP_W(R, Route, Name, Msg, K, p)                         \
-  SCI_RESULT_TYPE_##R SciEditor::Name(SCI_DEFINE_PARAM(K, p)) {     \
-    return SCI_RESULT_##R(SCI_ROUTE_##Route(Msg, SCI_VALUE_##K(p), 0)); \
+  SCI_RESULT_TYPE_##R SciEditor::Name() { return SCI_RESULT_##R(SCI_ROUTE_##Route(SCI_MESSAGE(Msg), 0, 0)); }
+#define SCI_OP_W(R, Route, Name, Msg, K, p)                                          \
+  SCI_RESULT_TYPE_##R SciEditor::Name(SCI_DEFINE_PARAM(K, p)) {                      \
+    return SCI_RESULT_##R(SCI_ROUTE_##Route(SCI_MESSAGE(Msg), SCI_VALUE_##K(p), 0)); \
   }
-#define SCI_OP_L(R, Route, Name, Msg, K, p)                         \
-  SCI_RESULT_TYPE_##R SciEditor::Name(SCI_DEFINE_PARAM(K, p)) {     \
-    return SCI_RESULT_##R(SCI_ROUTE_##Route(Msg, 0, SCI_VALUE_##K(p))); \
+#define SCI_OP_L(R, Route, Name, Msg, K, p)                                          \
+  SCI_RESULT_TYPE_##R SciEditor::Name(SCI_DEFINE_PARAM(K, p)) {                      \
+    return SCI_RESULT_##R(SCI_ROUTE_##Route(SCI_MESSAGE(Msg), 0, SCI_VALUE_##K(p))); \
   }
-#define SCI_OP_WL(R, Route, Name, Msg, Kw, w, Kl, l)                                        \
-  SCI_RESULT_TYPE_##R SciEditor::Name(SCI_DEFINE_PARAM(Kw, w), SCI_DEFINE_PARAM(Kl, l)) {   \
-    return SCI_RESULT_##R(SCI_ROUTE_##Route(Msg, SCI_VALUE_##Kw(w), SCI_VALUE_##Kl(l)));    \
+#define SCI_OP_WL(R, Route, Name, Msg, Kw, w, Kl, l)                                                  \
+  SCI_RESULT_TYPE_##R SciEditor::Name(SCI_DEFINE_PARAM(Kw, w), SCI_DEFINE_PARAM(Kl, l)) {             \
+    return SCI_RESULT_##R(SCI_ROUTE_##Route(SCI_MESSAGE(Msg), SCI_VALUE_##Kw(w), SCI_VALUE_##Kl(l))); \
   }
-#define SCI_OP_LW(R, Route, Name, Msg, Kl, l, Kw, w)                                        \
-  SCI_RESULT_TYPE_##R SciEditor::Name(SCI_DEFINE_PARAM(Kl, l), SCI_DEFINE_PARAM(Kw, w)) {   \
-    return SCI_RESULT_##R(SCI_ROUTE_##Route(Msg, SCI_VALUE_##Kw(w), SCI_VALUE_##Kl(l)));    \
+#define SCI_OP_LW(R, Route, Name, Msg, Kl, l, Kw, w)                                                  \
+  SCI_RESULT_TYPE_##R SciEditor::Name(SCI_DEFINE_PARAM(Kl, l), SCI_DEFINE_PARAM(Kw, w)) {             \
+    return SCI_RESULT_##R(SCI_ROUTE_##Route(SCI_MESSAGE(Msg), SCI_VALUE_##Kw(w), SCI_VALUE_##Kl(l))); \
   }
 // A write that answers true on 0 must not answer true when there is no component at all.
-#define SCI_BOOL_PROPERTY(Name, GetMsg, SetMsg)                                    \
-  bool SciEditor::Name(std::optional<bool> value) {                                \
-    if (!value) return DirectCall(GetMsg) == 1;                                    \
-    return HasComponent() && SCI_ROUTE_Direct(SetMsg, SCI_VALUE_Bool(*value), 0) == 0; \
+#define SCI_BOOL_PROPERTY(Name, GetMsg, SetMsg)                                                     \
+  bool SciEditor::Name(std::optional<bool> value) {                                                 \
+    if (!value) return DirectCall(SCI_MESSAGE(GetMsg)) == 1;                                        \
+    return HasComponent() && SCI_ROUTE_Direct(SCI_MESSAGE(SetMsg), SCI_VALUE_Bool(*value), 0) == 0; \
   }
-#define SCI_NONZERO_PROPERTY(Name, GetMsg, SetMsg)                              \
-  bool SciEditor::Name(std::optional<bool> value) {                             \
-    if (!value) return DirectCall(GetMsg) != 0;                                 \
-    return SCI_ROUTE_Direct(SetMsg, SCI_VALUE_Bool(*value), 0) != 0;            \
+#define SCI_NONZERO_PROPERTY(Name, GetMsg, SetMsg)                                \
+  bool SciEditor::Name(std::optional<bool> value) {                               \
+    if (!value) return DirectCall(SCI_MESSAGE(GetMsg)) != 0;                      \
+    return SCI_ROUTE_Direct(SCI_MESSAGE(SetMsg), SCI_VALUE_Bool(*value), 0) != 0; \
   }
-#define SCI_INT_PROPERTY(Name, GetMsg, SetMsg)                                  \
-  int SciEditor::Name(std::optional<int> value) {                               \
-    if (!value) return static_cast<int>(DirectCall(GetMsg));                    \
-    return static_cast<int>(SCI_ROUTE_Direct(SetMsg, *value, 0));               \
+#define SCI_INT_PROPERTY(Name, GetMsg, SetMsg)                                 \
+  int SciEditor::Name(std::optional<int> value) {                              \
+    if (!value) return static_cast<int>(DirectCall(SCI_MESSAGE(GetMsg)));      \
+    return static_cast<int>(SCI_ROUTE_Direct(SCI_MESSAGE(SetMsg), *value, 0)); \
   }
 #define SCI_HANDWRITTEN(...)
 

@@ -13,10 +13,8 @@ using namespace platform;
 
 // The component's own messages (SCI_*, the optional ones and the lexer's); everything
 // else is a plain window message.
-constexpr UINT kFirstComponentMessage = 2000;
+constexpr UINT kFirstComponentMessage = QsciScintillaBase::SCI_START;
 constexpr UINT kEndOfComponentMessages = 5000;
-constexpr UINT SCI_SETEOLMODE = 2031;
-constexpr int SC_EOL_CRLF = 0;
 
 LRESULT ScintillaClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= kFirstComponentMessage && message < kEndOfComponentMessages) {
@@ -30,7 +28,7 @@ QWidget* NewEditingWidget(QWidget* parent) {
   auto* editor = new QsciScintillaBase(parent);
   // The component starts with the line ends of the system it was made for: Enter types CR LF,
   // like the files the program reads and writes.
-  editor->SendScintilla(SCI_SETEOLMODE, SC_EOL_CRLF);
+  editor->SendScintilla(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_CRLF);
   ForwardScintillaNotifications(editor);
   return editor;
 }

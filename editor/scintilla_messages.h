@@ -1,6 +1,11 @@
-// Numbers of the component messages that the hand-written editor operations and the editor's
-// own window procedures send.
+// The component's messages and numbers by its own names, taken from QScintilla's enumeration,
+// so that a mistyped name does not compile: the one place where names become numbers. The
+// operation table expands its entries' names through Component, the hand-written operations
+// and the editor's own window procedures use the names below.
 #pragma once
+
+#include <Qsci/qscilexercpp.h>
+#include <Qsci/qsciscintillabase.h>
 
 #include "platform/win_types.h"
 
@@ -8,86 +13,92 @@ namespace scintilla {
 
 using platform::UINT;
 
-constexpr UINT SCI_ADDTEXT = 2001;
-constexpr UINT SCI_ADDSTYLEDTEXT = 2002;
-constexpr UINT SCI_INSERTTEXT = 2003;
-constexpr UINT SCI_GETLENGTH = 2006;
-constexpr UINT SCI_GETCHARAT = 2007;
-constexpr UINT SCI_GETCURRENTPOS = 2008;
-constexpr UINT SCI_REDO = 2011;
-constexpr UINT SCI_SELECTALL = 2013;
-constexpr UINT SCI_GETSTYLEDTEXT = 2015;
-constexpr UINT SCI_CANREDO = 2016;
-constexpr UINT SCI_GETCURLINE = 2027;
-constexpr UINT SCI_SETCODEPAGE = 2037;
-constexpr UINT SCI_MARKERDEFINEPIXMAP = 2049;
-constexpr UINT SCI_SETSTYLINGEX = 2073;
-constexpr UINT SCI_SETCARETPERIOD = 2076;
-constexpr UINT SCI_SETSTYLEBITS = 2090;
-constexpr UINT SCI_GETCOLUMN = 2129;
-constexpr UINT SCI_SETHSCROLLBAR = 2130;
-constexpr UINT SCI_GETHSCROLLBAR = 2131;
-constexpr UINT SCI_GETCODEPAGE = 2137;
-constexpr UINT SCI_GETSELECTIONSTART = 2143;
-constexpr UINT SCI_GETSELECTIONEND = 2145;
-constexpr UINT SCI_FINDTEXT = 2150;
-constexpr UINT SCI_FORMATRANGE = 2151;
-constexpr UINT SCI_GETLINE = 2153;
-constexpr UINT SCI_GETSELTEXT = 2161;
-constexpr UINT SCI_GETTEXTRANGE = 2162;
-constexpr UINT SCI_LINEFROMPOSITION = 2166;
-constexpr UINT SCI_REPLACESEL = 2170;
-constexpr UINT SCI_CANUNDO = 2174;
-constexpr UINT SCI_UNDO = 2176;
-constexpr UINT SCI_CUT = 2177;
-constexpr UINT SCI_COPY = 2178;
-constexpr UINT SCI_PASTE = 2179;
-constexpr UINT SCI_CLEAR = 2180;
-constexpr UINT SCI_SETTEXT = 2181;
-constexpr UINT SCI_GETTEXT = 2182;
-constexpr UINT SCI_GETTEXTLENGTH = 2183;
-constexpr UINT SCI_GETDIRECTFUNCTION = 2184;
-constexpr UINT SCI_GETDIRECTPOINTER = 2185;
-constexpr UINT SCI_SETVSCROLLBAR = 2280;
-constexpr UINT SCI_GETVSCROLLBAR = 2281;
-constexpr UINT SCI_APPENDTEXT = 2282;
-constexpr UINT SCI_REGISTERIMAGE = 2405;
-constexpr UINT SCI_COPYTEXT = 2420;
-constexpr UINT SCI_STYLEGETFONT = 2486;
-constexpr UINT SCI_MARGINGETTEXT = 2531;
-constexpr UINT SCI_MARGINSETSTYLES = 2534;
-constexpr UINT SCI_MARGINGETSTYLES = 2535;
-constexpr UINT SCI_ANNOTATIONGETTEXT = 2541;
-constexpr UINT SCI_ANNOTATIONSETSTYLES = 2544;
-constexpr UINT SCI_ANNOTATIONGETSTYLES = 2545;
-constexpr UINT SCI_AUTOCGETCURRENTTEXT = 2610;
-constexpr UINT SCI_SETKEYWORDS = 4005;
-constexpr UINT SCI_GETPROPERTY = 4008;
-constexpr UINT SCI_GETPROPERTYEXPANDED = 4009;
-constexpr UINT SCI_GETLEXERLANGUAGE = 4012;
-constexpr UINT SCI_PROPERTYNAMES = 4014;
-constexpr UINT SCI_DESCRIBEPROPERTY = 4016;
-constexpr UINT SCI_DESCRIBEKEYWORDSETS = 4017;
+// QScintilla's enumeration, with the two palette messages that it no longer names; the
+// component still answers them.
+struct Component : QsciScintillaBase {
+  enum : UINT { SCI_SETUSEPALETTE = 2039, SCI_GETUSEPALETTE = 2139 };
+};
 
-constexpr int SC_CP_UTF8 = 65001;
+constexpr UINT SCI_ADDTEXT = Component::SCI_ADDTEXT;
+constexpr UINT SCI_ADDSTYLEDTEXT = Component::SCI_ADDSTYLEDTEXT;
+constexpr UINT SCI_INSERTTEXT = Component::SCI_INSERTTEXT;
+constexpr UINT SCI_GETLENGTH = Component::SCI_GETLENGTH;
+constexpr UINT SCI_GETCHARAT = Component::SCI_GETCHARAT;
+constexpr UINT SCI_GETCURRENTPOS = Component::SCI_GETCURRENTPOS;
+constexpr UINT SCI_REDO = Component::SCI_REDO;
+constexpr UINT SCI_SELECTALL = Component::SCI_SELECTALL;
+constexpr UINT SCI_GETSTYLEDTEXT = Component::SCI_GETSTYLEDTEXT;
+constexpr UINT SCI_CANREDO = Component::SCI_CANREDO;
+constexpr UINT SCI_GETCURLINE = Component::SCI_GETCURLINE;
+constexpr UINT SCI_SETCODEPAGE = Component::SCI_SETCODEPAGE;
+constexpr UINT SCI_MARKERDEFINEPIXMAP = Component::SCI_MARKERDEFINEPIXMAP;
+constexpr UINT SCI_SETSTYLINGEX = Component::SCI_SETSTYLINGEX;
+constexpr UINT SCI_SETCARETPERIOD = Component::SCI_SETCARETPERIOD;
+constexpr UINT SCI_SETSTYLEBITS = Component::SCI_SETSTYLEBITS;
+constexpr UINT SCI_GETCOLUMN = Component::SCI_GETCOLUMN;
+constexpr UINT SCI_SETHSCROLLBAR = Component::SCI_SETHSCROLLBAR;
+constexpr UINT SCI_GETHSCROLLBAR = Component::SCI_GETHSCROLLBAR;
+constexpr UINT SCI_GETCODEPAGE = Component::SCI_GETCODEPAGE;
+constexpr UINT SCI_GETSELECTIONSTART = Component::SCI_GETSELECTIONSTART;
+constexpr UINT SCI_GETSELECTIONEND = Component::SCI_GETSELECTIONEND;
+constexpr UINT SCI_FINDTEXT = Component::SCI_FINDTEXT;
+constexpr UINT SCI_FORMATRANGE = Component::SCI_FORMATRANGE;
+constexpr UINT SCI_GETLINE = Component::SCI_GETLINE;
+constexpr UINT SCI_GETSELTEXT = Component::SCI_GETSELTEXT;
+constexpr UINT SCI_GETTEXTRANGE = Component::SCI_GETTEXTRANGE;
+constexpr UINT SCI_LINEFROMPOSITION = Component::SCI_LINEFROMPOSITION;
+constexpr UINT SCI_REPLACESEL = Component::SCI_REPLACESEL;
+constexpr UINT SCI_CANUNDO = Component::SCI_CANUNDO;
+constexpr UINT SCI_UNDO = Component::SCI_UNDO;
+constexpr UINT SCI_CUT = Component::SCI_CUT;
+constexpr UINT SCI_COPY = Component::SCI_COPY;
+constexpr UINT SCI_PASTE = Component::SCI_PASTE;
+constexpr UINT SCI_CLEAR = Component::SCI_CLEAR;
+constexpr UINT SCI_SETTEXT = Component::SCI_SETTEXT;
+constexpr UINT SCI_GETTEXT = Component::SCI_GETTEXT;
+constexpr UINT SCI_GETTEXTLENGTH = Component::SCI_GETTEXTLENGTH;
+constexpr UINT SCI_GETDIRECTFUNCTION = Component::SCI_GETDIRECTFUNCTION;
+constexpr UINT SCI_GETDIRECTPOINTER = Component::SCI_GETDIRECTPOINTER;
+constexpr UINT SCI_SETVSCROLLBAR = Component::SCI_SETVSCROLLBAR;
+constexpr UINT SCI_GETVSCROLLBAR = Component::SCI_GETVSCROLLBAR;
+constexpr UINT SCI_APPENDTEXT = Component::SCI_APPENDTEXT;
+constexpr UINT SCI_REGISTERIMAGE = Component::SCI_REGISTERIMAGE;
+constexpr UINT SCI_COPYTEXT = Component::SCI_COPYTEXT;
+constexpr UINT SCI_STYLEGETFONT = Component::SCI_STYLEGETFONT;
+constexpr UINT SCI_MARGINGETTEXT = Component::SCI_MARGINGETTEXT;
+constexpr UINT SCI_MARGINSETSTYLES = Component::SCI_MARGINSETSTYLES;
+constexpr UINT SCI_MARGINGETSTYLES = Component::SCI_MARGINGETSTYLES;
+constexpr UINT SCI_ANNOTATIONGETTEXT = Component::SCI_ANNOTATIONGETTEXT;
+constexpr UINT SCI_ANNOTATIONSETSTYLES = Component::SCI_ANNOTATIONSETSTYLES;
+constexpr UINT SCI_ANNOTATIONGETSTYLES = Component::SCI_ANNOTATIONGETSTYLES;
+constexpr UINT SCI_AUTOCGETCURRENTTEXT = Component::SCI_AUTOCGETCURRENTTEXT;
+constexpr UINT SCI_SETKEYWORDS = Component::SCI_SETKEYWORDS;
+constexpr UINT SCI_GETPROPERTY = Component::SCI_GETPROPERTY;
+constexpr UINT SCI_GETPROPERTYEXPANDED = Component::SCI_GETPROPERTYEXPANDED;
+constexpr UINT SCI_GETLEXERLANGUAGE = Component::SCI_GETLEXERLANGUAGE;
+constexpr UINT SCI_PROPERTYNAMES = Component::SCI_PROPERTYNAMES;
+constexpr UINT SCI_DESCRIBEPROPERTY = Component::SCI_DESCRIBEPROPERTY;
+constexpr UINT SCI_DESCRIBEKEYWORDSETS = Component::SCI_DESCRIBEKEYWORDSETS;
+
+constexpr int SC_CP_UTF8 = Component::SC_CP_UTF8;
 
 // The predefined styles, the C lexer and its styles.
-constexpr int STYLE_DEFAULT = 32;
-constexpr int STYLE_LINENUMBER = 33;
-constexpr int STYLE_BRACELIGHT = 34;
-constexpr int SCLEX_CPP = 3;
-constexpr int SCE_C_COMMENT = 1;
-constexpr int SCE_C_NUMBER = 4;
-constexpr int SCE_C_WORD = 5;
-constexpr int SCE_C_STRING = 6;
-constexpr int SCE_C_PREPROCESSOR = 9;
-constexpr int SCE_C_IDENTIFIER = 11;
-constexpr int SCE_C_WORD2 = 16;
+constexpr int STYLE_DEFAULT = Component::STYLE_DEFAULT;
+constexpr int STYLE_LINENUMBER = Component::STYLE_LINENUMBER;
+constexpr int STYLE_BRACELIGHT = Component::STYLE_BRACELIGHT;
+constexpr int SCLEX_CPP = Component::SCLEX_CPP;
+constexpr int SCE_C_COMMENT = QsciLexerCPP::Comment;
+constexpr int SCE_C_NUMBER = QsciLexerCPP::Number;
+constexpr int SCE_C_WORD = QsciLexerCPP::Keyword;
+constexpr int SCE_C_STRING = QsciLexerCPP::DoubleQuotedString;
+constexpr int SCE_C_PREPROCESSOR = QsciLexerCPP::PreProcessor;
+constexpr int SCE_C_IDENTIFIER = QsciLexerCPP::Identifier;
+constexpr int SCE_C_WORD2 = QsciLexerCPP::KeywordSet2;
 
 // Margin types, a marker symbol and a cursor.
-constexpr int SC_MARGIN_SYMBOL = 0;
-constexpr int SC_MARGIN_NUMBER = 1;
-constexpr int SC_MARK_SMALLRECT = 3;
-constexpr int SC_CURSORARROW = 2;
+constexpr int SC_MARGIN_SYMBOL = Component::SC_MARGIN_SYMBOL;
+constexpr int SC_MARGIN_NUMBER = Component::SC_MARGIN_NUMBER;
+constexpr int SC_MARK_SMALLRECT = Component::SC_MARK_SMALLRECT;
+constexpr int SC_CURSORARROW = Component::SC_CURSORARROW;
 
 }  // namespace scintilla

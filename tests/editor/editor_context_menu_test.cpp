@@ -1,3 +1,4 @@
+#include <Qsci/qsciscintillabase.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
@@ -20,8 +21,8 @@ using namespace platform;
 using test::EditorFixture;
 using test::RecordingHandler;
 
-constexpr UINT SCI_GETSELECTIONEND = 2145;
-constexpr UINT SCI_EMPTYUNDOBUFFER = 2175;
+constexpr UINT SCI_GETSELECTIONEND = QsciScintillaBase::SCI_GETSELECTIONEND;
+constexpr UINT SCI_EMPTYUNDOBUFFER = QsciScintillaBase::SCI_EMPTYUNDOBUFFER;
 
 struct Item {
   UINT id;

@@ -1,3 +1,4 @@
+#include <Qsci/qsciscintillabase.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
@@ -18,8 +19,8 @@ using namespace scintilla;
 using test::EditorFixture;
 using test::RecordingHandler;
 
-constexpr UINT SCI_SETCODEPAGE = 2037;
-constexpr UINT SCI_GETFOCUS = 2381;
+constexpr UINT SCI_SETCODEPAGE = QsciScintillaBase::SCI_SETCODEPAGE;
+constexpr UINT SCI_GETFOCUS = QsciScintillaBase::SCI_GETFOCUS;
 constexpr int SC_MOD_INSERTTEXT = 1;
 
 class EditorEvents : public EditorFixture {

@@ -1,6 +1,7 @@
 // A sample of thin operations: each must send its own message, with its parameters in the
 // message's places, by its route (integer messages through the direct function, past the editing
 // window's procedure; pointer messages through that procedure).
+#include <Qsci/qsciscintillabase.h>
 #include <functional>
 
 #include "operations_fixture.h"
@@ -24,11 +25,11 @@ unsigned long Name(const char* text) { return reinterpret_cast<unsigned long>(te
 TEST_F(ThinOperations, SendTheirMessageByTheirRoute) {
   editor.SetText("abc def\nsecond line\nthird");
   const std::vector<ThinCase> cases = {
-      {"StyleSetFore", [](SciEditor& e) { e.StyleSetFore(5, 0x123456); }, 2051, 0,
+      {"StyleSetFore", [](SciEditor& e) { e.StyleSetFore(5, 0x123456); }, QsciScintillaBase::SCI_STYLESETFORE, 0,
        [](OperationsFixture& f) {
          return f.SendToComponent(QsciScintillaBase::SCI_STYLEGETFORE, 5) == 0x123456;
        }},
-      {"SetMarginWidthN", [](SciEditor& e) { e.SetMarginWidthN(2, 17); }, 2242, 0,
+      {"SetMarginWidthN", [](SciEditor& e) { e.SetMarginWidthN(2, 17); }, QsciScintillaBase::SCI_SETMARGINWIDTHN, 0,
        [](OperationsFixture& f) {
          return f.SendToComponent(QsciScintillaBase::SCI_GETMARGINWIDTHN, 2) == 17;
        }},
@@ -37,47 +38,47 @@ TEST_F(ThinOperations, SendTheirMessageByTheirRoute) {
          e.StartStyling(0, 0x1F);
          e.SetStyling(7, 3);
        },
-       2033, 0,
+       QsciScintillaBase::SCI_SETSTYLING, 0,
        [](OperationsFixture& f) {
          return f.SendToComponent(QsciScintillaBase::SCI_GETSTYLEAT, 2) == 7 &&
                 f.SendToComponent(QsciScintillaBase::SCI_GETSTYLEAT, 3) != 7;
        }},
-      {"SetSel: anchor, then caret", [](SciEditor& e) { e.SetSel(1, 4); }, 2160, 0,
+      {"SetSel: anchor, then caret", [](SciEditor& e) { e.SetSel(1, 4); }, QsciScintillaBase::SCI_SETSEL, 0,
        [](OperationsFixture& f) {
          return f.SendToComponent(QsciScintillaBase::SCI_GETANCHOR) == 1 &&
                 f.SendToComponent(QsciScintillaBase::SCI_GETCURRENTPOS) == 4;
        }},
-      {"IndicSetUnder: the flag as lParam", [](SciEditor& e) { e.IndicSetUnder(2, true); }, 2510, 0,
+      {"IndicSetUnder: the flag as lParam", [](SciEditor& e) { e.IndicSetUnder(2, true); }, QsciScintillaBase::SCI_INDICSETUNDER, 0,
        [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_INDICGETUNDER, 2) == 1; }},
-      {"WordEndPosition", [](SciEditor& e) { e.SetCurrentPos(e.WordEndPosition(0, true)); }, 2267, 0,
+      {"WordEndPosition", [](SciEditor& e) { e.SetCurrentPos(e.WordEndPosition(0, true)); }, QsciScintillaBase::SCI_WORDENDPOSITION, 0,
        [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_GETCURRENTPOS) == 3; }},
-      {"AutoCSetSeparator: the low 8 bits", [](SciEditor& e) { e.AutoCSetSeparator(288); }, 2106, 0,
+      {"AutoCSetSeparator: the low 8 bits", [](SciEditor& e) { e.AutoCSetSeparator(288); }, QsciScintillaBase::SCI_AUTOCSETSEPARATOR, 0,
        [](OperationsFixture& f) {
          return f.SendToComponent(QsciScintillaBase::SCI_AUTOCGETSEPARATOR) == 32;
        }},
-      {"HideLines", [](SciEditor& e) { e.HideLines(1, 1); }, 2227, 0,
+      {"HideLines", [](SciEditor& e) { e.HideLines(1, 1); }, QsciScintillaBase::SCI_HIDELINES, 0,
        [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_GETLINEVISIBLE, 1) == 0; }},
-      {"Status written", [](SciEditor& e) { e.Status(3); }, 2382, 0,
+      {"Status written", [](SciEditor& e) { e.Status(3); }, QsciScintillaBase::SCI_SETSTATUS, 0,
        [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_GETSTATUS) == 3; }},
-      {"SetProperty", [](SciEditor& e) { e.SetProperty("tavo.answer", "42"); }, 4004, 1,
+      {"SetProperty", [](SciEditor& e) { e.SetProperty("tavo.answer", "42"); }, QsciScintillaBase::SCI_SETPROPERTY, 1,
        [](OperationsFixture& f) {
          return f.SendToComponent(QsciScintillaBase::SCI_GETPROPERTYINT, Name("tavo.answer"), 0L) == 42;
        }},
-      {"StyleSetFont", [](SciEditor& e) { e.StyleSetFont(3, "Serif"); }, 2056, 1,
+      {"StyleSetFont", [](SciEditor& e) { e.StyleSetFont(3, "Serif"); }, QsciScintillaBase::SCI_STYLESETFONT, 1,
        [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_STYLEGETFONT, 3) == 5; }},
-      {"MarginSetText", [](SciEditor& e) { e.MarginSetText(1, "xyz"); }, 2530, 1,
+      {"MarginSetText", [](SciEditor& e) { e.MarginSetText(1, "xyz"); }, QsciScintillaBase::SCI_MARGINSETTEXT, 1,
        [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_MARGINGETTEXT, 1) == 3; }},
       {"ReplaceSel",
        [](SciEditor& e) {
          e.SetSel(0, 3);
          e.ReplaceSel("XY");
        },
-       2170, 1, [](OperationsFixture& f) { return f.Text().rfind("XY def", 0) == 0; }},
-      {"CallTipShow", [](SciEditor& e) { e.CallTipShow(0, "int main(void)"); }, 2200, 1,
+       QsciScintillaBase::SCI_REPLACESEL, 1, [](OperationsFixture& f) { return f.Text().rfind("XY def", 0) == 0; }},
+      {"CallTipShow", [](SciEditor& e) { e.CallTipShow(0, "int main(void)"); }, QsciScintillaBase::SCI_CALLTIPSHOW, 1,
        [](OperationsFixture& f) { return f.SendToComponent(QsciScintillaBase::SCI_CALLTIPACTIVE) == 1; }},
-      {"GetLine: the length directly, the text through the window", [](SciEditor& e) { e.GetLine(1); }, 2153,
+      {"GetLine: the length directly, the text through the window", [](SciEditor& e) { e.GetLine(1); }, QsciScintillaBase::SCI_GETLINE,
        1, [](OperationsFixture&) { return true; }},
-      {"GetSelText: both requests through the window", [](SciEditor& e) { e.GetSelText(); }, 2161, 2,
+      {"GetSelText: both requests through the window", [](SciEditor& e) { e.GetSelText(); }, QsciScintillaBase::SCI_GETSELTEXT, 2,
        [](OperationsFixture&) { return true; }},
   };
   RecordWindowMessages();

@@ -1,5 +1,6 @@
 #include "editor/sci_editor.h"
 
+#include <Qsci/qsciscintillabase.h>
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -16,9 +17,9 @@ using namespace platform;
 using test::EditorFixture;
 using test::RecordingHandler;
 
-constexpr UINT SCI_GETREADONLY = 2140;
-constexpr UINT SCI_SETREADONLY = 2171;
-constexpr UINT SCI_GETMODEVENTMASK = 2378;
+constexpr UINT SCI_GETREADONLY = QsciScintillaBase::SCI_GETREADONLY;
+constexpr UINT SCI_SETREADONLY = QsciScintillaBase::SCI_SETREADONLY;
+constexpr UINT SCI_GETMODEVENTMASK = QsciScintillaBase::SCI_GETMODEVENTMASK;
 
 struct Placement {
   int left, top, width, height;

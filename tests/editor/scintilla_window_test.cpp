@@ -20,12 +20,12 @@ using namespace scintilla;
 // The editing windows' class comes with the editor, which registers it.
 [[maybe_unused]] const bool kScintillaClassRegistered = scintilla::RegisterScintillaWindowClass();
 
-constexpr UINT SCI_ADDTEXT = 2001;
-constexpr UINT SCI_GETLENGTH = 2006;
-constexpr UINT SCI_GETTEXT = 2182;
-constexpr UINT SCI_SETTEXT = 2181;
-constexpr UINT SCI_GETDIRECTFUNCTION = 2184;
-constexpr UINT SCI_GETDIRECTPOINTER = 2185;
+constexpr UINT SCI_ADDTEXT = QsciScintillaBase::SCI_ADDTEXT;
+constexpr UINT SCI_GETLENGTH = QsciScintillaBase::SCI_GETLENGTH;
+constexpr UINT SCI_GETTEXT = QsciScintillaBase::SCI_GETTEXT;
+constexpr UINT SCI_SETTEXT = QsciScintillaBase::SCI_SETTEXT;
+constexpr UINT SCI_GETDIRECTFUNCTION = QsciScintillaBase::SCI_GETDIRECTFUNCTION;
+constexpr UINT SCI_GETDIRECTPOINTER = QsciScintillaBase::SCI_GETDIRECTPOINTER;
 constexpr int SC_MOD_INSERTTEXT = 0x1;
 
 using DirectFunction = LRESULT (*)(std::intptr_t, unsigned int, WPARAM, LPARAM);
@@ -137,7 +137,7 @@ TEST_F(ScintillaWindow, SignalsBecomeNotificationsWithTheirCodesAndFields) {
   widget->SCN_AUTOCSELECTION("word", 13, 0, 0);
   widget->SCN_CALLTIPCLICK(2);
   widget->SCN_URIDROPPED(QUrl("file:///tmp/a.c"));
-  widget->SCN_MACRORECORD(2170, 1, nullptr);
+  widget->SCN_MACRORECORD(QsciScintillaBase::SCI_REPLACESEL, 1, nullptr);
   widget->SCN_NEEDSHOWN(8, 4);
   widget->SCN_AUTOCCHARDELETED();
 
@@ -157,7 +157,7 @@ TEST_F(ScintillaWindow, SignalsBecomeNotificationsWithTheirCodesAndFields) {
       {SCN_AUTOCSELECTION, 13, 0, 0, 0, 0, 0, 0, 0, 0, "word"},
       {SCN_CALLTIPCLICK, 2, 0, 0, 0, 0, 0, 0, 0, 0, ""},
       {SCN_URIDROPPED, 0, 0, 0, 0, 0, 0, 0, 0, 0, "file:///tmp/a.c"},
-      {SCN_MACRORECORD, 0, 0, 0, 0, 0, 0, 0, 2170, 0, ""},
+      {SCN_MACRORECORD, 0, 0, 0, 0, 0, 0, 0, QsciScintillaBase::SCI_REPLACESEL, 0, ""},
       {SCN_NEEDSHOWN, 8, 0, 0, 0, 0, 0, 0, 0, 4, ""},
       {SCN_AUTOCCHARDELETED, 0, 0, 0, 0, 0, 0, 0, 0, 0, ""},
   };

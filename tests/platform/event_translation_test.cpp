@@ -1,3 +1,4 @@
+#include <Qsci/qsciscintillabase.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
@@ -19,9 +20,9 @@ using namespace platform;
 // The editing windows' class comes with the editor, which registers it.
 [[maybe_unused]] const bool kScintillaClassRegistered = scintilla::RegisterScintillaWindowClass();
 
-constexpr UINT SCI_GETLENGTH = 2006;
-constexpr UINT SCI_GETTEXT = 2182;
-constexpr UINT SCI_SETCODEPAGE = 2037;
+constexpr UINT SCI_GETLENGTH = QsciScintillaBase::SCI_GETLENGTH;
+constexpr UINT SCI_GETTEXT = QsciScintillaBase::SCI_GETTEXT;
+constexpr UINT SCI_SETCODEPAGE = QsciScintillaBase::SCI_SETCODEPAGE;
 
 // A shown and active top-level widget holding a "static" container and, inside it, an editing
 // window with a client edge (so its viewport is offset by the frame) that has the focus.
