@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
-#include "framework/dialog_seam.h"
 #include "framework/form.h"
 #include "platform/code_page.h"
 
@@ -14,9 +14,13 @@ CommonDialog::CommonDialog(const ControlDefinition& definition, const Form& wind
       window_(window),
       title_(definition.caption),
       filter_(definition.fileDialog.filter),
-      defaultExtension_(definition.fileDialog.defaultExtension) {}
+      defaultExtension_(definition.fileDialog.defaultExtension) {
+  if (definition.fontDialog) kind_ = Font;
+}
 
-bool CommonDialog::Show() {
+bool CommonDialog::Show() { return kind_ == Font ? ShowFontDialog() : ShowFileDialog(); }
+
+bool CommonDialog::ShowFileDialog() {
   DialogRequest request;
   request.kind = kind_ == Save ? DialogKind::SaveFile : DialogKind::OpenFile;
   request.caption = title_;
@@ -29,6 +33,18 @@ bool CommonDialog::Show() {
   if (!path || path->empty()) return false;
   fileName_ = *path;
   QDir::setCurrent(QFileInfo(platform::AnsiToQString(fileName_)).absolutePath());
+  return true;
+}
+
+bool CommonDialog::ShowFontDialog() {
+  DialogRequest request;
+  request.kind = DialogKind::Font;
+  request.caption = title_;
+  request.font = font_;
+  request.owner = window_.Frame();
+  FontChoice chosen = AskUser(request).font;
+  if (chosen.faceName.empty()) return false;
+  font_ = std::move(chosen);
   return true;
 }
 

@@ -13,7 +13,16 @@ class QWidget;
 
 namespace framework {
 
-enum class DialogKind { MessageBox, OpenFile, SaveFile };
+enum class DialogKind { MessageBox, OpenFile, SaveFile, Colour, Font };
+
+// A font as the font dialog gives it: the face name and the size in points. No font has an
+// empty face name.
+struct FontChoice {
+  std::string faceName;
+  int pointSize = 0;
+
+  bool operator==(const FontChoice&) const = default;
+};
 
 struct DialogRequest {
   DialogKind kind = DialogKind::MessageBox;
@@ -25,12 +34,20 @@ struct DialogRequest {
   std::string folder;            // the folder shown first; empty for the current one
   std::string fileName;          // the name shown first
   std::string defaultExtension;  // without the dot
-  QWidget* owner = nullptr;      // the owner window's frame; null for none
+  // The colour dialog: the colour shown first, blue-green-red.
+  int colour = 0;
+  // The font dialog: the font shown first; none when it has no face name.
+  FontChoice font;
+  QWidget* owner = nullptr;  // the owner window's frame; null for none
 };
 
 struct DialogReply {
   int button = 0;                   // message boxes: IDOK, IDCANCEL, IDYES or IDNO
   std::optional<std::string> path;  // file dialogs: the chosen path; nothing when cancelled
+  // The colour and font dialogs: the choice; nothing, or a font without a face name, when
+  // cancelled.
+  std::optional<int> colour = std::nullopt;
+  FontChoice font = {};
 };
 
 DialogReply AskUser(const DialogRequest& request);

@@ -1,9 +1,13 @@
-// The real dialogs behind the seam: QMessageBox and QFileDialog, modal to the program's windows.
+// The real dialogs behind the seam: QMessageBox, QFileDialog, QColorDialog and QFontDialog,
+// modal to the program's windows.
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QStringList>
 
+#include "framework/colour.h"
 #include "framework/dialog_seam.h"
 #include "framework/message_box.h"
 #include "platform/code_page.h"
@@ -100,14 +104,42 @@ std::optional<std::string> ShowFileDialog(const DialogRequest& request) {
   return platform::QStringToAnsi(dialog.selectedFiles().first());
 }
 
+std::optional<int> ShowColourDialog(const DialogRequest& request) {
+  QColorDialog dialog(QtColourOf(request.colour), request.owner);
+  dialog.setWindowModality(Qt::ApplicationModal);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return ColourOf(dialog.selectedColor());
+}
+
+FontChoice ShowFontDialog(const DialogRequest& request) {
+  QFontDialog dialog(request.owner);
+  if (!request.font.faceName.empty()) {
+    dialog.setCurrentFont(QFont(platform::AnsiToQString(request.font.faceName), request.font.pointSize));
+  }
+  dialog.setWindowModality(Qt::ApplicationModal);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QFont chosen = dialog.selectedFont();
+  return FontChoice{platform::QStringToAnsi(chosen.family()), chosen.pointSize()};
+}
+
 }  // namespace
 
 DialogReply ShowSystemDialog(const DialogRequest& request) {
   DialogReply reply;
-  if (request.kind == DialogKind::MessageBox) {
-    reply.button = ShowMessageBox(request);
-  } else {
-    reply.path = ShowFileDialog(request);
+  switch (request.kind) {
+    case DialogKind::MessageBox:
+      reply.button = ShowMessageBox(request);
+      break;
+    case DialogKind::OpenFile:
+    case DialogKind::SaveFile:
+      reply.path = ShowFileDialog(request);
+      break;
+    case DialogKind::Colour:
+      reply.colour = ShowColourDialog(request);
+      break;
+    case DialogKind::Font:
+      reply.font = ShowFontDialog(request);
+      break;
   }
   return reply;
 }

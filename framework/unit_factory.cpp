@@ -1,7 +1,12 @@
 #include "framework/unit_factory.h"
 
+#include "framework/button.h"
+#include "framework/check_box.h"
+#include "framework/colour_picker.h"
+#include "framework/combo_box.h"
 #include "framework/common_dialog.h"
 #include "framework/drop_target.h"
+#include "framework/edit_box.h"
 #include "framework/group_box.h"
 #include "framework/label.h"
 #include "framework/list_box.h"
@@ -27,6 +32,7 @@ std::unique_ptr<Unit> BuildUnit(const ControlDefinition& definition, QWidget* pa
       shown = std::make_unique<StatusBar>(definition, parent);
       break;
     case ControlKind::PageControl:
+    case ControlKind::TabControl:
       shown = std::make_unique<PageControl>(definition, parent);
       break;
     case ControlKind::ListView:
@@ -43,6 +49,21 @@ std::unique_ptr<Unit> BuildUnit(const ControlDefinition& definition, QWidget* pa
       break;
     case ControlKind::ListBox:
       shown = std::make_unique<ListBox>(definition, parent);
+      break;
+    case ControlKind::Button:
+      shown = std::make_unique<Button>(definition, parent);
+      break;
+    case ControlKind::EditBox:
+      shown = std::make_unique<EditBox>(definition, parent);
+      break;
+    case ControlKind::CheckBox:
+      shown = std::make_unique<CheckBox>(definition, parent);
+      break;
+    case ControlKind::ComboBox:
+      shown = std::make_unique<ComboBox>(definition, parent);
+      break;
+    case ControlKind::ColourPicker:
+      shown = std::make_unique<ColourPicker>(definition, parent, window);
       break;
   }
   shown->SetGeometry(definition.geometry);

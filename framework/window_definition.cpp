@@ -67,6 +67,26 @@ ControlDefinition& ControlDefinition::WithPicture(std::string file) {
   return *this;
 }
 
+ControlDefinition& ControlDefinition::MultiLine() {
+  multiLine = true;
+  return *this;
+}
+
+ControlDefinition& ControlDefinition::Password() {
+  password = true;
+  return *this;
+}
+
+ControlDefinition& ControlDefinition::WithItems(std::vector<std::string> comboItems) {
+  items = std::move(comboItems);
+  return *this;
+}
+
+ControlDefinition& ControlDefinition::ForFonts() {
+  fontDialog = true;
+  return *this;
+}
+
 WindowDefinition::WindowDefinition(std::string name, std::string caption, Geometry geometry,
                                    std::vector<ControlDefinition> controls)
     : name(std::move(name)), caption(std::move(caption)), geometry(geometry), controls(std::move(controls)) {}

@@ -19,8 +19,14 @@ enum class ControlKind {
   PictureBox,    // a PNG picture, or an animated GIF that loops
   GroupBox,      // a captioned frame, a parent for controls
   ListBox,       // rows of text in the order added
-  CommonDialog,  // not shown: the open and save dialogs
+  CommonDialog,  // not shown: the open and save dialogs, or the font dialog
   DropTarget,    // not shown: receives dropped files and text once registered on a window
+  Button,        // a push button with its caption
+  EditBox,       // the caption is the first text; one line unless MultiLine, or a Password box
+  CheckBox,      // a captioned check mark
+  ComboBox,      // a drop-down list of items
+  TabControl,    // as PageControl: tabs with captions over pages
+  ColourPicker,  // shows a colour and opens the colour dialog
 };
 
 // Left, top, width and height in pixels, relative to the parent (the window's client area,
@@ -69,10 +75,16 @@ struct ControlDefinition {
   ControlDefinition& WithColumns(std::vector<ListViewColumnDefinition> listColumns);
   ControlDefinition& WithFileDialog(FileDialogDefinition settings);
   ControlDefinition& WithPicture(std::string file);
+  ControlDefinition& MultiLine();
+  ControlDefinition& Password();
+  ControlDefinition& WithItems(std::vector<std::string> comboItems);
+  // A common dialog of the font kind, not the open and save kind.
+  ControlDefinition& ForFonts();
 
   ControlKind kind;
   std::string name;
-  std::string caption;  // a label's text; a group box's caption; a common dialog's title
+  std::string caption;  // a label's or button's text; a group box's caption; a common dialog's title;
+                        // an edit box's first text
   Geometry geometry;
   std::string parent;  // name of an earlier control of the table; empty for the window
   int page = 0;        // the page, counted from 0, when the parent is a page control
@@ -87,6 +99,11 @@ struct ControlDefinition {
   FileDialogDefinition fileDialog;
   // A picture box's PNG or GIF file; a relative path is taken from the program file's directory.
   std::string picture;
+  // Edit boxes: several lines, or one line shown as "*".
+  bool multiLine = false;
+  bool password = false;
+  std::vector<std::string> items;  // a combo box's items
+  bool fontDialog = false;
 };
 
 struct WindowDefinition {

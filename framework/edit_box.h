@@ -1,0 +1,35 @@
+// Edit box: a text the user edits, on one line or on several. A password box is a one-line
+// box that shows each character as "*"; its text reads back as typed. Line breaks of a
+// several-line box read back as CR LF, as the Windows control gives them.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "framework/unit.h"
+#include "framework/window_definition.h"
+
+namespace framework {
+
+class EditBox : public WidgetUnit {
+ public:
+  EditBox(const ControlDefinition& definition, QWidget* parent);
+
+  bool IsMultiLine() const { return multiLine_; }
+  bool IsPassword() const;
+
+  std::string Text() const;
+  // Raises the content-changed event as the user's own edits do.
+  void SetText(const std::string& text);
+  bool ReadOnly() const;
+  void SetReadOnly(bool readOnly);
+
+  std::function<void()> OnChange;
+
+ private:
+  void RaiseChange() const;
+
+  bool multiLine_;
+};
+
+}  // namespace framework
