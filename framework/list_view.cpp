@@ -2,18 +2,31 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QTreeWidget>
-#include <algorithm>
+#include <QTreeView>
 
 #include "framework/item_view_rows.h"
+#include "framework/list_view_rows.h"
 #include "platform/code_page.h"
 
 namespace framework {
 
+namespace {
+
+QStringList CaptionsOf(const std::vector<ListViewColumnDefinition>& columns) {
+  QStringList captions;
+  for (const ListViewColumnDefinition& column : columns) captions << platform::AnsiToQString(column.caption);
+  return captions;
+}
+
+}  // namespace
+
 ListView::ListView(const ControlDefinition& definition, QWidget* parent)
-    : WidgetUnit(definition.name, new QTreeWidget(parent)), images_(definition.images) {
-  QTreeWidget* tree = Tree();
+    : WidgetUnit(definition.name, new QTreeView(parent)), images_(definition.images) {
+  QTreeView* tree = Tree();
+  rows_ = new ListViewRows(CaptionsOf(definition.columns), images_, tree);
+  tree->setModel(rows_);
   tree->setRootIsDecorated(false);
+  tree->setItemsExpandable(false);
   tree->setUniformRowHeights(true);
   tree->setSelectionMode(QAbstractItemView::SingleSelection);
   tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -21,45 +34,41 @@ ListView::ListView(const ControlDefinition& definition, QWidget* parent)
   tree->header()->setStretchLastSection(false);
   tree->header()->setSectionsMovable(false);
   tree->header()->setMinimumSectionSize(0);
-  QStringList captions;
-  for (const ListViewColumnDefinition& column : definition.columns) captions << platform::AnsiToQString(column.caption);
-  tree->setColumnCount(static_cast<int>(definition.columns.size()));
-  tree->setHeaderLabels(captions);
   for (int i = 0; i < ColumnCount(); ++i) SetColumnWidth(i, definition.columns[static_cast<std::size_t>(i)].width);
+  QObject::connect(tree->selectionModel(), &QItemSelectionModel::currentRowChanged, tree,
+                   [this](const QModelIndex& current) {
+                     if (OnCurrentRowChanged) OnCurrentRowChanged(current.row());
+                   });
   tree->viewport()->installEventFilter(this);
 }
 
-QTreeWidget* ListView::Tree() const { return static_cast<QTreeWidget*>(Widget()); }
+QTreeView* ListView::Tree() const { return static_cast<QTreeView*>(Widget()); }
 
-int ListView::ColumnCount() const { return Tree()->columnCount(); }
+int ListView::ColumnCount() const { return rows_->columnCount(); }
 
 void ListView::SetColumnWidth(int column, int width) { Tree()->setColumnWidth(column, width); }
 
 int ListView::ColumnWidth(int column) const { return Tree()->columnWidth(column); }
 
 int ListView::AddRow(const std::vector<std::string>& cells, int image) {
-  auto* item = new QTreeWidgetItem(Tree());
+  QStringList texts;
   const int columns = std::min(ColumnCount(), static_cast<int>(cells.size()));
-  for (int i = 0; i < columns; ++i) item->setText(i, platform::AnsiToQString(cells[static_cast<std::size_t>(i)]));
-  item->setIcon(0, images_.Icon(image));
+  for (int i = 0; i < columns; ++i) texts << platform::AnsiToQString(cells[static_cast<std::size_t>(i)]);
+  rows_->Append(std::move(texts), image);
   return RowCount() - 1;
 }
 
 void ListView::SetCell(int row, int column, const std::string& text) {
-  if (QTreeWidgetItem* item = Tree()->topLevelItem(row); item != nullptr && column >= 0 && column < ColumnCount()) {
-    item->setText(column, platform::AnsiToQString(text));
-  }
+  rows_->SetCell(row, column, platform::AnsiToQString(text));
 }
 
-std::string ListView::Cell(int row, int column) const {
-  const QTreeWidgetItem* item = Tree()->topLevelItem(row);
-  if (item == nullptr || column < 0 || column >= ColumnCount()) return std::string();
-  return platform::QStringToAnsi(item->text(column));
-}
+std::string ListView::Cell(int row, int column) const { return platform::QStringToAnsi(rows_->Cell(row, column)); }
 
-int ListView::RowCount() const { return Tree()->topLevelItemCount(); }
+int ListView::RowCount() const { return rows_->rowCount(); }
 
-void ListView::Clear() { Tree()->clear(); }
+void ListView::DeleteRow(int row) { rows_->Remove(row); }
+
+void ListView::Clear() { rows_->Clear(); }
 
 int ListView::SelectedRow() const { return SelectedRowOf(Tree()); }
 

@@ -1,5 +1,6 @@
 // List view in report form: captioned columns and rows of text cells, the first cell with a
-// picture of the list's image list. Rows and columns count from 0; -1 is "no row".
+// picture of the list's image list. Rows and columns count from 0; -1 is "no row". The rows
+// live in a table model, so long lists fill and show quickly.
 #pragma once
 
 #include <QObject>
@@ -11,9 +12,11 @@
 #include "framework/unit.h"
 #include "framework/window_definition.h"
 
-class QTreeWidget;
+class QTreeView;
 
 namespace framework {
+
+class ListViewRows;
 
 class ListView : public WidgetUnit, private QObject {
  public:
@@ -29,6 +32,8 @@ class ListView : public WidgetUnit, private QObject {
   // The empty text for a cell that does not exist.
   std::string Cell(int row, int column) const;
   int RowCount() const;
+  // Nothing happens for a row that does not exist.
+  void DeleteRow(int row);
   void Clear();
 
   int SelectedRow() const;
@@ -39,12 +44,15 @@ class ListView : public WidgetUnit, private QObject {
   std::function<void(int row)> OnClick;
   std::function<void(int row)> OnRightClick;
   std::function<void(int row)> OnDoubleClick;
+  // The current (focused) row moved, by the user or by SelectRow; -1 when there is none.
+  std::function<void(int row)> OnCurrentRowChanged;
 
  private:
-  QTreeWidget* Tree() const;
+  QTreeView* Tree() const;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   ImageList images_;
+  ListViewRows* rows_;  // owned by the view
 };
 
 }  // namespace framework

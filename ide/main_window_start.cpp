@@ -17,6 +17,7 @@
 #include "ide/main_window_definition.h"
 #include "ide/output_panel.h"
 #include "ide/plugins.h"
+#include "ide/search_window.h"
 #include "ide/signed_in_name.h"
 #include "ide/start_window.h"
 #include "ide/web_service.h"
@@ -48,6 +49,9 @@ framework::Form* CreateMainWindow() {
   outputList->OnClick = [](int) { OnMainWindowOutputListClick(); };
   outputList->OnRightClick = [](int) { OnMainWindowOutputListRightClick(); };
   window->Find<framework::Label>(kHotKeyLabel)->OnFeedback = OnMainWindowHotKeyLabelFeedback;
+  window->Find<framework::ListView>(kFindResultsList)->OnDoubleClick = [](int) {
+    OnMainWindowFindResultsListDoubleClick();
+  };
   auto* dropTarget = window->Find<framework::DropTarget>(kDropTarget);
   dropTarget->OnTextDropped = OnMainWindowDropTargetTextDropped;
   dropTarget->OnFileDropped = OnMainWindowDropTargetFileDropped;

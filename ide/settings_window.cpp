@@ -1,4 +1,233 @@
-// Placeholder until the settings window exists: nothing opens.
 #include "ide/settings_window.h"
 
-void LoadSettingsWindow() {}
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/button.h"
+#include "framework/colour_picker.h"
+#include "framework/combo_box.h"
+#include "framework/common_dialog.h"
+#include "framework/edit_box.h"
+#include "framework/list_view.h"
+#include "framework/message_box.h"
+#include "ide/ini_values.h"
+#include "ide/program_dir.h"
+#include "ide/settings_window_definition.h"
+#include "ide/text_file.h"
+#include "platform/ansi_text.h"
+#include "platform/file_system.h"
+#include "platform/ini_file.h"
+
+framework::Form* SettingsWindow = nullptr;
+
+namespace {
+
+constexpr const char* kColourSection = "配色";
+constexpr const char* kTipKey = "tip";
+
+// The three word lists by type text, as the list shows them, with the files they are read
+// from and written to (one file each: names match without regard to case).
+struct WordListFile {
+  const char* type;
+  const char* readName;
+  const char* writtenName;
+};
+
+constexpr const char* kFunctionType = "函数";
+constexpr const char* kKeywordType = "关键字";
+constexpr const char* kConstantType = "常量";
+
+// In the order the list is filled.
+const WordListFile kWordListFiles[] = {
+    {kFunctionType, "Order.txt", "Order.txt"},
+    {kKeywordType, "key.txt", "Key.txt"},
+    {kConstantType, "Conest.txt", "conest.txt"},
+};
+
+// The list of a row's type: "函数", "关键字", or for any other type "常量" (the last).
+std::size_t ListOfType(const std::string& type) {
+  for (std::size_t i = 0; i < std::size(kWordListFiles); ++i) {
+    if (type == kWordListFiles[i].type) return i;
+  }
+  return std::size(kWordListFiles) - 1;
+}
+
+std::string SyntaxFile(const char* name) { return ProgramDir() + "/Syntax/" + name; }
+std::string TipsFile() { return SyntaxFile("Tips.txt"); }
+std::string DefaultTxt() { return ProgramDir() + "/default.txt"; }
+
+framework::ListView* WordList() { return SettingsWindow->Find<framework::ListView>(kWordList); }
+framework::EditBox* Box(const char* name) { return SettingsWindow->Find<framework::EditBox>(name); }
+framework::ColourPicker* Picker(const char* name) { return SettingsWindow->Find<framework::ColourPicker>(name); }
+
+// Item 0 of the type box is "关键字" and item 1 "命令", which stands for "函数"; any other
+// item or none is "常量".
+const char* TypeOfSelection() {
+  switch (SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->Selection()) {
+    case 0:
+      return kKeywordType;
+    case 1:
+      return kFunctionType;
+    default:
+      return kConstantType;
+  }
+}
+
+void SetRow(int row, const std::string& word, const std::string& tip, const std::string& type) {
+  framework::ListView* list = WordList();
+  list->SetCell(row, kTypeColumn, type);
+  list->SetCell(row, kTipColumn, tip);
+  list->SetCell(row, kWordColumn, word);
+}
+
+// Colours load in this order, each into the picker of its key.
+const char* const kColourLoadOrder[] = {"预处理颜色", "常量颜色", "选中行颜色", "字符串颜色", "注释颜色",  "关键字颜色",
+                                        "函数颜色",   "背景颜色", "变量颜色",   "行号颜色",   "行号栏颜色"};
+
+const ColourSetting& SettingOfKey(const char* key) {
+  for (const ColourSetting& setting : ColourSettings()) {
+    if (std::string(setting.key) == key) return setting;
+  }
+  return ColourSettings().front();
+}
+
+void LoadColourPickers() {
+  for (const char* key : kColourLoadOrder) {
+    const int colour = ReadIniInteger(kColourSection, key, "", DefaultTxt());
+    Picker(SettingOfKey(key).picker)->SetColour(colour);
+  }
+}
+
+// Writes only the key of the picker that changed.
+void WriteColourOf(const char* key) {
+  const int colour = Picker(SettingOfKey(key).picker)->Colour();
+  platform::WritePrivateProfileStringA(kColourSection, key, std::to_string(colour), DefaultTxt());
+}
+
+// The handlers of the pickers, by key.
+const std::pair<const char*, void (*)()> kColourHandlers[] = {
+    {"预处理颜色", OnSettingsWindowPreprocessorColourChanged},
+    {"函数颜色", OnSettingsWindowFunctionColourChanged},
+    {"注释颜色", OnSettingsWindowCommentColourChanged},
+    {"常量颜色", OnSettingsWindowConstantColourChanged},
+    {"字符串颜色", OnSettingsWindowStringColourChanged},
+    {"选中行颜色", OnSettingsWindowCaretLineColourChanged},
+    {"背景颜色", OnSettingsWindowBackgroundColourChanged},
+    {"关键字颜色", OnSettingsWindowKeywordColourChanged},
+    {"变量颜色", OnSettingsWindowVariableColourChanged},
+    {"行号颜色", OnSettingsWindowLineNumberColourChanged},
+    {"行号栏颜色", OnSettingsWindowLineNumberMarginColourChanged},
+};
+
+void BindButton(const char* name, void (*handler)()) {
+  SettingsWindow->Find<framework::Button>(name)->OnClick = handler;
+}
+
+}  // namespace
+
+void LoadSettingsWindow() {
+  SettingsWindow = framework::Form::Create(SettingsWindowDefinition());
+  if (SettingsWindow == nullptr) return;
+  SettingsWindow->OnCreated = OnSettingsWindowCreated;
+  BindButton(kAddWordButton, OnSettingsWindowAddButtonClick);
+  BindButton(kModifyWordButton, OnSettingsWindowModifyButtonClick);
+  BindButton(kDeleteWordButton, OnSettingsWindowDeleteButtonClick);
+  BindButton(kSaveWordsButton, OnSettingsWindowSaveButtonClick);
+  BindButton(kFontButton, OnSettingsWindowFontButtonClick);
+  framework::ListView* list = WordList();
+  list->OnCurrentRowChanged = [](int) { OnSettingsWindowWordListItemChanged(); };
+  list->OnClick = [](int) { OnSettingsWindowWordListClick(); };
+  Box(kTipBox)->OnChange = OnSettingsWindowTipEditChanged;
+  for (const auto& [key, handler] : kColourHandlers) Picker(SettingOfKey(key).picker)->OnColourChanged = handler;
+  SettingsWindow->Load();
+}
+
+void FillSyntaxWordList() {
+  framework::ListView* list = WordList();
+  list->Clear();
+  const std::string tips = TipsFile();
+  for (const WordListFile& file : kWordListFiles) {
+    const std::string text = ReadTextFile(SyntaxFile(file.readName));
+    for (const std::string_view word : platform::AnsiSplit(text, ' ')) {
+      const std::string name(word);
+      list->AddRow({name, platform::GetPrivateProfileStringA(name, kTipKey, "", tips), file.type});
+    }
+  }
+}
+
+// The type box starts on "关键字".
+void OnSettingsWindowCreated() {
+  FillSyntaxWordList();
+  LoadColourPickers();
+  SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->SetSelection(0);
+}
+
+void OnSettingsWindowAddButtonClick() {
+  const int row = WordList()->AddRow({});
+  SetRow(row, Box(kWordBox)->Text(), Box(kTipBox)->Text(), TypeOfSelection());
+}
+
+void OnSettingsWindowModifyButtonClick() {
+  const int row = WordList()->SelectedRow();
+  if (row < 0) return;
+  SetRow(row, Box(kWordBox)->Text(), Box(kTipBox)->Text(), TypeOfSelection());
+  framework::MessageBox("ok", "", framework::MB_OK, SettingsWindow);
+}
+
+// The word's tip stays in Tips.txt.
+void OnSettingsWindowDeleteButtonClick() {
+  framework::ListView* list = WordList();
+  const int row = list->SelectedRow();
+  if (row >= 0) list->DeleteRow(row);
+}
+
+// Each list is written whole through the atomic replace, so a failed write leaves the old
+// list as it was. Failures are not reported.
+void OnSettingsWindowSaveButtonClick() {
+  std::string words[std::size(kWordListFiles)];
+  framework::ListView* list = WordList();
+  const std::string tips = TipsFile();
+  for (int row = 0; row < list->RowCount(); ++row) {
+    const std::string word = list->Cell(row, kWordColumn);
+    words[ListOfType(list->Cell(row, kTypeColumn))] += word + " ";
+    platform::WritePrivateProfileStringA(word, kTipKey, list->Cell(row, kTipColumn), tips);
+  }
+  for (std::size_t i = 0; i < std::size(kWordListFiles); ++i) {
+    platform::ReplaceFileContents(SyntaxFile(kWordListFiles[i].writtenName), words[i]);
+  }
+}
+
+// Only the face name and the size are kept; a cancelled dialog writes nothing.
+void OnSettingsWindowFontButtonClick() {
+  auto* dialog = SettingsWindow->Find<framework::CommonDialog>(kFontDialog);
+  if (!dialog->Show()) return;
+  const framework::FontChoice& font = dialog->ChosenFont();
+  platform::WritePrivateProfileStringA(kColourSection, "font-family", font.faceName, DefaultTxt());
+  platform::WritePrivateProfileStringA(kColourSection, "font-size", std::to_string(font.pointSize), DefaultTxt());
+}
+
+void OnSettingsWindowWordListItemChanged() {
+  framework::ListView* list = WordList();
+  const int row = list->SelectedRow();
+  if (row < 0) return;
+  Box(kWordBox)->SetText(list->Cell(row, kWordColumn));
+  Box(kTipBox)->SetText(list->Cell(row, kTipColumn));
+}
+
+void OnSettingsWindowWordListClick() {}
+
+void OnSettingsWindowTipEditChanged() {}
+
+void OnSettingsWindowPreprocessorColourChanged() { WriteColourOf("预处理颜色"); }
+void OnSettingsWindowFunctionColourChanged() { WriteColourOf("函数颜色"); }
+void OnSettingsWindowCommentColourChanged() { WriteColourOf("注释颜色"); }
+void OnSettingsWindowConstantColourChanged() { WriteColourOf("常量颜色"); }
+void OnSettingsWindowStringColourChanged() { WriteColourOf("字符串颜色"); }
+void OnSettingsWindowCaretLineColourChanged() { WriteColourOf("选中行颜色"); }
+void OnSettingsWindowBackgroundColourChanged() { WriteColourOf("背景颜色"); }
+void OnSettingsWindowKeywordColourChanged() { WriteColourOf("关键字颜色"); }
+void OnSettingsWindowVariableColourChanged() { WriteColourOf("变量颜色"); }
+void OnSettingsWindowLineNumberColourChanged() { WriteColourOf("行号颜色"); }
+void OnSettingsWindowLineNumberMarginColourChanged() { WriteColourOf("行号栏颜色"); }

@@ -7,6 +7,8 @@
 
 namespace platform {
 
+std::string ClipboardText() { return QStringToAnsi(QGuiApplication::clipboard()->text()); }
+
 void SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(AnsiToQString(text)); }
 
 }  // namespace platform

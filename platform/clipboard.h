@@ -1,11 +1,13 @@
-// The clipboard as the program's texts use it.
+// The clipboard's text as the program's 8-bit code-page text.
 #pragma once
 
 #include <string>
 
 namespace platform {
 
-// Puts the 8-bit code-page text on the clipboard as text, replacing what it held.
+// The empty text when the clipboard holds no text.
+std::string ClipboardText();
+// Puts the text on the clipboard as text, replacing what it held.
 void SetClipboardText(const std::string& text);
 
 }  // namespace platform

@@ -1,7 +1,7 @@
 #include <QImage>
 #include <QTest>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 
 #include "framework/label.h"
@@ -191,10 +191,10 @@ class ListViewTest : public FrameworkTest {
   }
 
   QPoint RowCentre(int row) const {
-    auto* tree = static_cast<QTreeWidget*>(list_->Widget());
-    return tree->visualItemRect(tree->topLevelItem(row)).center();
+    auto* tree = static_cast<QTreeView*>(list_->Widget());
+    return tree->visualRect(tree->model()->index(row, 0)).center();
   }
-  QWidget* Viewport() const { return static_cast<QTreeWidget*>(list_->Widget())->viewport(); }
+  QWidget* Viewport() const { return static_cast<QTreeView*>(list_->Widget())->viewport(); }
 
   framework::ListView* list_ = nullptr;
 };

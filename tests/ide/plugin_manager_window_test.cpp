@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,10 +59,10 @@ class PluginManagerWindowTest : public ProgramTest {
       shown = true;
       return item;
     });
-    auto* tree = static_cast<QTreeWidget*>(List()->Widget());
+    auto* tree = static_cast<QTreeView*>(List()->Widget());
     const QPoint at = row < 0 ? QPoint(5, tree->viewport()->height() - 5)
-                              : tree->visualItemRect(tree->topLevelItem(row)).center();
-    if (row < 0) tree->clearSelection(), tree->setCurrentItem(nullptr);
+                              : tree->visualRect(tree->model()->index(row, 0)).center();
+    if (row < 0) tree->clearSelection(), tree->setCurrentIndex(QModelIndex());
     QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, at);
     return shown;
   }

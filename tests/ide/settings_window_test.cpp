@@ -1,0 +1,191 @@
+#include "ide/settings_window.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QTest>
+
+#include "document_fixture.h"
+#include "framework/button.h"
+#include "framework/colour_picker.h"
+#include "framework/combo_box.h"
+#include "framework/edit_box.h"
+#include "framework/list_view.h"
+#include "ide/settings_window_definition.h"
+#include "platform/ini_file.h"
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+class SettingsWindowTest : public DocumentTest {
+ protected:
+  void SetUp() override {
+    DocumentTest::SetUp();
+    ASSERT_EQ(mkdir(ProgramPath("Syntax").c_str(), 0755), 0);
+  }
+
+  static framework::ListView* Words() { return SettingsWindow->Find<framework::ListView>(kWordList); }
+  static framework::EditBox* Box(const char* name) { return SettingsWindow->Find<framework::EditBox>(name); }
+  static void Click(const char* button) {
+    QTest::mouseClick(SettingsWindow->Find<framework::Button>(button)->Widget(), Qt::LeftButton);
+  }
+  static void SelectType(int item) { SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->SetSelection(item); }
+
+  static std::vector<Row> ListedRows() {
+    std::vector<Row> rows;
+    for (int row = 0; row < Words()->RowCount(); ++row) {
+      rows.push_back(
+          {Words()->Cell(row, kWordColumn), Words()->Cell(row, kTipColumn), Words()->Cell(row, kTypeColumn)});
+    }
+    return rows;
+  }
+
+  static void AddWord(const std::string& word, const std::string& tip, int type) {
+    Box(kWordBox)->SetText(word);
+    Box(kTipBox)->SetText(tip);
+    SelectType(type);
+    Click(kAddWordButton);
+  }
+
+  std::string ProgramFile(const std::string& name) const {
+    return platform::ReadWholeFile(ProgramPath(name)).value_or("<missing>");
+  }
+
+  void AnswerColour(std::optional<int> colour) {
+    framework::DialogReply reply;
+    reply.colour = colour;
+    answers_.push_back(reply);
+  }
+
+  // Runs the program with the settings window open.
+  void WithSettingsWindow(const std::function<void()>& body) {
+    RunProgram([&] {
+      LoadSettingsWindow();
+      body();
+    });
+  }
+};
+
+TEST_F(SettingsWindowTest, TheListHoldsTheWordsOfTheThreeFilesWithTheirTips) {
+  WriteProgramFile("Syntax/Order.txt", "printf scanf ");
+  WriteProgramFile("Syntax/KEY.txt", "int  char");
+  WriteProgramFile("Syntax/Conest.txt", "EOF ");
+  WriteProgramFile("Syntax/Tips.txt", "[printf]\r\ntip=printf(格式, ...)\r\n[EOF]\r\ntip=-1\r\n");
+  // A list in the base directory is the editor's, not this window's.
+  WriteBaseFile("Syntax/h.txt", "base ");
+  WithSettingsWindow([] {
+    EXPECT_EQ(ListedRows(), (std::vector<Row>{{"printf", "printf(格式, ...)", "函数"},
+                                              {"scanf", "", "函数"},
+                                              {"int", "", "关键字"},
+                                              {"", "", "关键字"},
+                                              {"char", "", "关键字"},
+                                              {"EOF", "-1", "常量"}}));
+  });
+}
+
+TEST_F(SettingsWindowTest, TheCurrentRowFillsTheBoxesAndTheTypeBoxStartsOnKeywords) {
+  WriteProgramFile("Syntax/Order.txt", "printf ");
+  WriteProgramFile("Syntax/Tips.txt", "[printf]\r\ntip=输出\r\n");
+  WithSettingsWindow([] {
+    EXPECT_EQ(SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->Selection(), 0);
+    Words()->SelectRow(0);
+    EXPECT_EQ(Box(kWordBox)->Text(), "printf");
+    EXPECT_EQ(Box(kTipBox)->Text(), "输出");
+    EXPECT_EQ(SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->Selection(), 0);
+  });
+}
+
+TEST_F(SettingsWindowTest, SavingWritesEachListWholeAndEveryTip) {
+  WriteProgramFile("Syntax/Order.txt", "printf ");
+  WriteProgramFile("Syntax/key.txt", "int ");
+  WriteProgramFile("Syntax/Tips.txt", "[int]\r\ntip=整数\r\n");
+  WithSettingsWindow([] {
+    AddWord("puts", "输出一行", 1);
+    AddWord("NULL", "空", -1);
+    AddWord("goto", "", 0);
+    AddWord("MAX", "", 2);
+    Click(kSaveWordsButton);
+  });
+  EXPECT_EQ(ProgramFile("Syntax/Order.txt"), "printf puts ");
+  EXPECT_EQ(ProgramFile("Syntax/key.txt"), "int goto ");
+  EXPECT_EQ(ProgramFile("Syntax/conest.txt"), "NULL MAX ");
+  const std::string tips = ProgramPath("Syntax/Tips.txt");
+  EXPECT_EQ(platform::GetPrivateProfileStringA("puts", "tip", "-", tips), "输出一行");
+  EXPECT_EQ(platform::GetPrivateProfileStringA("int", "tip", "-", tips), "整数");
+  EXPECT_EQ(platform::GetPrivateProfileStringA("goto", "tip", "-", tips), "");
+  EXPECT_TRUE(dialogs_.empty());
+}
+
+TEST_F(SettingsWindowTest, DeletingAndSavingKeepsTheTipSection) {
+  WriteProgramFile("Syntax/Order.txt", "printf puts ");
+  WriteProgramFile("Syntax/Tips.txt", "[printf]\r\ntip=输出\r\n");
+  WithSettingsWindow([] {
+    Words()->SelectRow(0);
+    Click(kDeleteWordButton);
+    Words()->SelectRow(-1);
+    Click(kDeleteWordButton);
+    Click(kSaveWordsButton);
+  });
+  EXPECT_EQ(ProgramFile("Syntax/Order.txt"), "puts ");
+  EXPECT_EQ(platform::GetPrivateProfileStringA("printf", "tip", "-", ProgramPath("Syntax/Tips.txt")), "输出");
+}
+
+TEST_F(SettingsWindowTest, AnEmptyListSavesThreeEmptyFiles) {
+  WithSettingsWindow([] { Click(kSaveWordsButton); });
+  for (const char* name : {"Syntax/Order.txt", "Syntax/Key.txt", "Syntax/conest.txt"}) {
+    EXPECT_EQ(ProgramFile(name), "") << name;
+  }
+}
+
+TEST_F(SettingsWindowTest, ModifyOverwritesTheCurrentRowAndSaysOk) {
+  WriteProgramFile("Syntax/Order.txt", "printf ");
+  WithSettingsWindow([this] {
+    Click(kModifyWordButton);
+    EXPECT_TRUE(dialogs_.empty());
+    Words()->SelectRow(0);
+    Box(kWordBox)->SetText("");
+    Box(kTipBox)->SetText("");
+    SelectType(2);
+    Click(kModifyWordButton);
+    EXPECT_EQ(ListedRows(), (std::vector<Row>{{"", "", "常量"}}));
+    ASSERT_EQ(dialogs_.size(), 1u);
+    EXPECT_EQ(dialogs_[0].text, "ok");
+    EXPECT_EQ(dialogs_[0].style, framework::MB_OK);
+  });
+}
+
+TEST_F(SettingsWindowTest, PickersShowTheSavedColoursAndEachWritesOnlyItsKey) {
+  const std::string defaults = "[配色]\r\n注释颜色=255\r\n函数颜色=x\r\n";
+  WriteProgramFile("default.txt", defaults);
+  WithSettingsWindow([this, &defaults] {
+    auto picker = [](const char* name) { return SettingsWindow->Find<framework::ColourPicker>(name); };
+    EXPECT_EQ(picker("颜色选择器注释")->Colour(), 255);
+    EXPECT_EQ(picker("颜色选择器函数")->Colour(), 0);
+    EXPECT_EQ(picker("颜色选择器背景")->Colour(), 0);
+    EXPECT_EQ(ProgramFile("default.txt"), defaults);
+    AnswerColour(16711680);
+    picker("颜色选择器关键字3")->Choose();
+    AnswerColour(std::nullopt);
+    picker("颜色选择器注释")->Choose();
+  });
+  EXPECT_EQ(ProgramFile("default.txt"), defaults + "行号栏颜色=16711680\r\n");
+}
+
+TEST_F(SettingsWindowTest, TheFontButtonWritesFaceAndSizeUnlessCancelled) {
+  const std::string defaults = "[配色]\r\nfont-family=宋体\r\nfont-size=12\r\n";
+  WriteProgramFile("default.txt", defaults);
+  WithSettingsWindow([this, &defaults] {
+    Click(kFontButton);
+    EXPECT_EQ(ProgramFile("default.txt"), defaults);
+    framework::DialogReply font;
+    font.font = {"DejaVu Sans Mono", 14};
+    answers_.push_back(font);
+    Click(kFontButton);
+  });
+  EXPECT_EQ(ProgramFile("default.txt"), "[配色]\r\nfont-family=DejaVu Sans Mono\r\nfont-size=14\r\n");
+  ASSERT_EQ(dialogs_.size(), 2u);
+  EXPECT_EQ(dialogs_[1].kind, framework::DialogKind::Font);
+}
+
+}  // namespace
