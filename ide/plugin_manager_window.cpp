@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "framework/button.h"
 #include "framework/list_view.h"
 #include "framework/message_box.h"
 #include "ide/plugin_info_text.h"
@@ -47,6 +48,7 @@ void LoadPluginManagerWindow() {
   if (PluginManagerWindow == nullptr) return;
   PluginManagerWindow->OnCreated = OnPluginManagerWindowCreated;
   PluginList()->OnRightClick = [](int) { OnPluginManagerWindowPluginListRightButtonDown(); };
+  PluginManagerWindow->Find<framework::Button>(kDownloadButton)->OnClick = OnPluginManagerWindowDownloadButtonClick;
   PluginManagerWindow->Load();
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/button.h"
 #include "framework/list_view.h"
 #include "ide/plugin_manager_window_definition.h"
 #include "ide/service_address.h"
@@ -131,6 +132,22 @@ TEST_F(PluginManagerWindowTest, ARightClickBesideTheRowsShowsNoPopup) {
     EXPECT_FALSE(RightClickRow(-1, kDeleteItem));
     EXPECT_EQ(List()->RowCount(), 2);
   });
+}
+
+TEST_F(PluginManagerWindowTest, DownloadOpensTheHomePage) {
+  std::vector<std::string> opened;
+  platform::SetDesktopOpener([&](const std::string& address) {
+    opened.push_back(address);
+    return true;
+  });
+  RunProgram([] {
+    LoadPluginManagerWindow();
+    auto* button = PluginManagerWindow->Find<framework::Button>(kDownloadButton);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Caption(), "插件下载");
+    QTest::mouseClick(button->Widget(), Qt::LeftButton);
+  });
+  EXPECT_EQ(opened, std::vector<std::string>{HomePageAddress()});
 }
 
 }  // namespace
