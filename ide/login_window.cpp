@@ -1,4 +1,84 @@
-// Placeholder until sign-in exists: nothing opens.
 #include "ide/login_window.h"
 
-void LoadLoginWindow() {}
+#include "framework/button.h"
+#include "framework/edit_box.h"
+#include "framework/label.h"
+#include "framework/message_box.h"
+#include "ide/login_file.h"
+#include "ide/login_window_definition.h"
+#include "ide/main_window.h"
+#include "ide/service_address.h"
+#include "ide/shell_open.h"
+#include "ide/web_service.h"
+#include "platform/ansi_text.h"
+#include "platform/ini_file.h"
+
+framework::Form* LoginWindow = nullptr;
+
+namespace {
+
+constexpr const char* kRefusedMessage = "帐号或者密码错误，请联系QQ12345678";
+constexpr const char* kUnreachableMessage = "无法连接到登录服务器，请检查网络后再试";
+
+framework::EditBox* Box(const char* name) { return LoginWindow->Find<framework::EditBox>(name); }
+
+// The name is what login.txt can give back at the next start: one line (it ends at the reply's
+// first line break) of at most as many bytes as a value that arrives from it.
+std::string DisplayNameOf(const std::string& reply) {
+  const std::string_view firstLine = std::string_view(reply).substr(0, reply.find_first_of("\r\n"));
+  return std::string(platform::AnsiPrefix(firstLine, platform::kProfileValueLimit));
+}
+
+void ShowThanks(const std::string& displayName) {
+  for (const char* name : {kUserNameBox, kPasswordBox, kSignInButton, kRegisterButton, kPleaseLabel}) {
+    LoginWindow->Find<framework::WidgetUnit>(name)->SetVisible(false);
+  }
+  auto* thanks = LoginWindow->Find<framework::Label>(kThanksLabel);
+  thanks->SetCaption("感谢您，" + displayName);
+  thanks->SetVisible(true);
+}
+
+void AddToMainWindowTitle(const std::string& displayName) {
+  if (MainWindow == nullptr || MainWindow->IsDestroyed()) return;
+  MainWindow->SetCaption(MainWindow->Caption() + " " + displayName);
+}
+
+}  // namespace
+
+// One at a time: loading it again replaces the open one, which the handlers would no longer
+// reach.
+void LoadLoginWindow() {
+  if (LoginWindow != nullptr && !LoginWindow->IsDestroyed()) LoginWindow->Destroy();
+  LoginWindow = framework::Form::Create(LoginWindowDefinition());
+  if (LoginWindow == nullptr) return;
+  LoginWindow->OnCreated = OnLoginWindowCreated;
+  LoginWindow->Find<framework::Button>(kSignInButton)->OnClick = OnLoginWindowLoginButtonClick;
+  LoginWindow->Find<framework::Button>(kRegisterButton)->OnClick = OnLoginWindowRegisterButtonClick;
+  LoginWindow->Load();
+}
+
+void OnLoginWindowCreated() {
+  Box(kUserNameBox)->SetText(ReadLoginValue(kUserNameKey));
+  Box(kPasswordBox)->SetText(ReadLoginValue(kPasswordKey));
+}
+
+// A request that reached no answer changes nothing; a refusal only says so.
+void OnLoginWindowLoginButtonClick() {
+  const std::string userName = Box(kUserNameBox)->Text();
+  const std::string password = Box(kPasswordBox)->Text();
+  const std::optional<std::string> reply = RequestSignIn(userName, password);
+  if (!reply) {
+    framework::MessageBox(kUnreachableMessage, std::string(), framework::MB_ICONERROR, LoginWindow);
+    return;
+  }
+  if (*reply == kSignInRefusal) {
+    framework::MessageBox(kRefusedMessage, std::string(), framework::MB_OK, LoginWindow);
+    return;
+  }
+  const std::string displayName = DisplayNameOf(*reply);
+  ShowThanks(displayName);
+  StoreSignIn(userName, password, displayName);
+  AddToMainWindowTitle(displayName);
+}
+
+void OnLoginWindowRegisterButtonClick() { ShellOpen(LoginWindow->Handle(), RegistrationPageAddress()); }

@@ -17,6 +17,16 @@ std::vector<std::string_view> AnsiCharacters(std::string_view text) {
   return characters;
 }
 
+std::string_view AnsiPrefix(std::string_view text, std::size_t maxBytes) {
+  std::size_t cut = 0;
+  while (cut < text.size()) {
+    const std::size_t length = AnsiCharLength(text, cut);
+    if (cut + length > maxBytes) break;
+    cut += length;
+  }
+  return text.substr(0, cut);
+}
+
 std::size_t AnsiFind(std::string_view text, std::string_view what, std::size_t from) {
   if (what.empty()) return std::string_view::npos;
   for (std::size_t pos = from; pos < text.size(); pos += AnsiCharLength(text, pos)) {

@@ -12,6 +12,8 @@ namespace platform {
 // The length (1 or 2) of the character that starts at `pos`; a lead byte at the end is alone.
 std::size_t AnsiCharLength(std::string_view text, std::size_t pos);
 std::vector<std::string_view> AnsiCharacters(std::string_view text);
+// The longest start of the text within maxBytes that halves no double-byte character.
+std::string_view AnsiPrefix(std::string_view text, std::size_t maxBytes);
 
 // The position of the first occurrence of `what` that begins at a character start, at or after
 // `from` (itself a character start); npos when there is none.

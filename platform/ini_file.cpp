@@ -119,15 +119,7 @@ KeyLocation Locate(std::string_view file, std::string_view section, std::string_
   return found;
 }
 
-std::string_view WithinValueLimit(std::string_view value) {
-  std::size_t cut = 0;
-  while (cut < value.size()) {
-    const std::size_t length = AnsiCharLength(value, cut);
-    if (cut + length > kProfileValueLimit) break;
-    cut += length;
-  }
-  return value.substr(0, cut);
-}
+std::string_view WithinValueLimit(std::string_view value) { return AnsiPrefix(value, kProfileValueLimit); }
 
 bool HoldsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
 
