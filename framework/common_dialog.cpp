@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "framework/form.h"
+#include "framework/message_box.h"
 #include "platform/code_page.h"
+#include "platform/file_system.h"
 
 namespace framework {
 
@@ -29,7 +31,15 @@ bool CommonDialog::ShowFileDialog() {
   request.fileName = fileName_;
   request.defaultExtension = defaultExtension_;
   request.owner = window_.Frame();
-  const std::optional<std::string> path = AskUser(request).path;
+  const DialogReply reply = AskUser(request);
+  std::optional<std::string> path = reply.path;
+  if (reply.nativePath) {
+    path = platform::PathFromNative(*reply.nativePath);
+    if (!path) {
+      ShowPathCannotBeUsed(*reply.nativePath);
+      return false;
+    }
+  }
   if (!path || path->empty()) return false;
   fileName_ = *path;
   QDir::setCurrent(QFileInfo(platform::AnsiToQString(fileName_)).absolutePath());

@@ -27,6 +27,8 @@ struct FontChoice {
 struct DialogRequest {
   DialogKind kind = DialogKind::MessageBox;
   std::string text;          // message boxes: the message
+  std::string nativePath;    // message boxes: a path named on a line after the message, as the
+                             // file system spells it (for one the code page cannot hold)
   std::string caption;       // message boxes: the caption; file dialogs: the title
   platform::UINT style = 0;  // message boxes: MB_* buttons and icon
   // File dialogs.
@@ -44,6 +46,9 @@ struct DialogRequest {
 struct DialogReply {
   int button = 0;                   // message boxes: IDOK, IDCANCEL, IDYES or IDNO
   std::optional<std::string> path;  // file dialogs: the chosen path; nothing when cancelled
+  // File dialogs: the chosen path as the file system spells it, which the dialog may give in
+  // place of `path`; it is checked against the code page before it is used.
+  std::optional<std::string> nativePath = std::nullopt;
   // The colour and font dialogs: the choice; nothing, or a font without a face name, when
   // cancelled.
   std::optional<int> colour = std::nullopt;

@@ -1,11 +1,14 @@
 #include "framework/drop_target.h"
 
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
 
+#include "framework/message_box.h"
 #include "platform/code_page.h"
+#include "platform/file_system.h"
 #include "platform/window.h"
 
 namespace framework {
@@ -51,7 +54,13 @@ bool DropTarget::Accepts(QObject* watched, const QMimeData* data) const {
 void DropTarget::Deliver(const QMimeData* data) {
   const QString file = FirstLocalFile(data);
   if (!file.isEmpty()) {
-    if (OnFileDropped) OnFileDropped(platform::QStringToAnsi(file));
+    const std::string nativePath = QFile::encodeName(file).toStdString();
+    const std::optional<std::string> path = platform::PathFromNative(nativePath);
+    if (!path) {
+      ShowPathCannotBeUsed(nativePath);
+    } else if (OnFileDropped) {
+      OnFileDropped(*path);
+    }
   } else if (OnTextDropped) {
     OnTextDropped(platform::QStringToAnsi(data->text()));
   }

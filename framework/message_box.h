@@ -35,4 +35,8 @@ extern const char* const kDefaultMessageCaption;
 int MessageBox(const std::string& text, const std::string& caption = std::string(), platform::UINT style = MB_OK,
                const Form* owner = nullptr);
 
+// The message that a path cannot be used because the code page cannot hold it, naming the
+// path as the file system spells it.
+void ShowPathCannotBeUsed(const std::string& nativePath);
+
 }  // namespace framework

@@ -19,6 +19,9 @@ StatusBar::StatusBar(const ControlDefinition& definition, QWidget* parent)
     bar->addWidget(label, stretches ? 1 : 0);
     parts_.push_back(label);
   }
+  // Never lower than its font needs: a fixed height would clip the text's lower part, and with
+  // it the underscores of a path.
+  bar->setMinimumHeight(bar->sizeHint().height());
 }
 
 int StatusBar::PartCount() const { return static_cast<int>(parts_.size()); }

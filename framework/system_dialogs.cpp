@@ -1,11 +1,16 @@
 // The real dialogs behind the seam: QMessageBox, QFileDialog, QColorDialog and QFontDialog,
 // modal to the program's windows.
+#include <QAbstractButton>
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QStringList>
+#include <utility>
 
 #include "framework/colour.h"
 #include "framework/dialog_seam.h"
@@ -44,7 +49,41 @@ QMessageBox::StandardButtons ButtonsOf(platform::UINT style) {
   }
 }
 
-// Closing a box without a button counts as its Cancel, or No where it has no Cancel, as the
+// A box with only Yes and No answers by a button or not at all: Escape and the window's close
+// button would count as No, and a question about unsaved text answered by accident loses it.
+// Every other box closes as its Cancel (or OK, where it has only that).
+class MessageBoxWindow : public QMessageBox {
+ public:
+  MessageBoxWindow(const DialogRequest& request, const QString& text)
+      : QMessageBox(IconOf(request.style), platform::AnsiToQString(request.caption), text, ButtonsOf(request.style),
+                    request.owner),
+        answersOnlyByButton_((request.style & MB_TYPEMASK) == MB_YESNO) {
+    setTextFormat(Qt::PlainText);
+    setWindowModality(Qt::ApplicationModal);
+    // The interface is Chinese whatever the system's language.
+    for (const auto& [button, caption] : {std::pair{Ok, "确定"}, {Cancel, "取消"}, {Yes, "是"}, {No, "否"}}) {
+      if (QAbstractButton* shown = this->button(button)) shown->setText(platform::AnsiToQString(caption));
+    }
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (answersOnlyByButton_ && event->matches(QKeySequence::Cancel)) return;
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (answersOnlyByButton_ && clickedButton() == nullptr) {
+      event->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(event);
+  }
+
+ private:
+  bool answersOnlyByButton_;
+};
+
+// Closing a box without a button counts as its Cancel, or OK where it has no Cancel, as the
 // Windows boxes answer.
 int AnswerOf(int button, platform::UINT style) {
   switch (button) {
@@ -63,18 +102,15 @@ int AnswerOf(int button, platform::UINT style) {
     case MB_OKCANCEL:
     case MB_YESNOCANCEL:
       return IDCANCEL;
-    case MB_YESNO:
-      return IDNO;
     default:
       return IDOK;
   }
 }
 
 int ShowMessageBox(const DialogRequest& request) {
-  QMessageBox box(IconOf(request.style), platform::AnsiToQString(request.caption),
-                  platform::AnsiToQString(request.text), ButtonsOf(request.style), request.owner);
-  box.setTextFormat(Qt::PlainText);
-  box.setWindowModality(Qt::ApplicationModal);
+  QString text = platform::AnsiToQString(request.text);
+  if (!request.nativePath.empty()) text += '\n' + QFile::decodeName(QByteArray::fromStdString(request.nativePath));
+  MessageBoxWindow box(request, text);
   return AnswerOf(box.exec(), request.style);
 }
 
@@ -91,6 +127,7 @@ QString QtFilterOf(const std::string& filter) {
   return pairs.join(";;");
 }
 
+// The chosen path as the file system spells it: the code page may lack some of its characters.
 std::optional<std::string> ShowFileDialog(const DialogRequest& request) {
   const QString folder = request.folder.empty() ? QDir::currentPath() : platform::AnsiToQString(request.folder);
   QFileDialog dialog(request.owner, platform::AnsiToQString(request.caption), folder, QtFilterOf(request.filter));
@@ -99,9 +136,19 @@ std::optional<std::string> ShowFileDialog(const DialogRequest& request) {
   dialog.setFileMode(QFileDialog::AnyFile);  // no check that the file exists
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setDefaultSuffix(platform::AnsiToQString(request.defaultExtension));
+  // Qt's own dialog, so that its labels read in Chinese like the rest of the interface.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  const bool saves = request.kind == DialogKind::SaveFile;
+  for (const auto& [label, caption] : {std::pair{QFileDialog::LookIn, "查找范围："},
+                                       {QFileDialog::FileName, "文件名："},
+                                       {QFileDialog::FileType, "文件类型："},
+                                       {QFileDialog::Accept, saves ? "保存" : "打开"},
+                                       {QFileDialog::Reject, "取消"}}) {
+    dialog.setLabelText(label, platform::AnsiToQString(caption));
+  }
   if (!request.fileName.empty()) dialog.selectFile(platform::AnsiToQString(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return platform::QStringToAnsi(dialog.selectedFiles().first());
+  return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
 std::optional<int> ShowColourDialog(const DialogRequest& request) {
@@ -132,7 +179,7 @@ DialogReply ShowSystemDialog(const DialogRequest& request) {
       break;
     case DialogKind::OpenFile:
     case DialogKind::SaveFile:
-      reply.path = ShowFileDialog(request);
+      reply.nativePath = ShowFileDialog(request);
       break;
     case DialogKind::Colour:
       reply.colour = ShowColourDialog(request);

@@ -1,7 +1,11 @@
 #include "ide/command_line.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
+
+#include "framework/message_box.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -34,6 +38,18 @@ std::string CommandLineFromArguments(const std::vector<std::string>& arguments) 
     }
   }
   return text;
+}
+
+std::vector<std::string> ArgumentsInCodePage(const std::vector<std::string>& nativeArguments) {
+  std::vector<std::string> arguments;
+  for (const std::string& native : nativeArguments) {
+    if (std::optional<std::string> argument = platform::PathFromNative(native)) {
+      arguments.push_back(std::move(*argument));
+    } else {
+      framework::ShowPathCannotBeUsed(native);
+    }
+  }
+  return arguments;
 }
 
 std::vector<std::string> SplitCommandLine(const std::string& text) {

@@ -8,7 +8,9 @@
 #include "ide/main_window_definition.h"
 #include "ide/recent_files.h"
 #include "ide/text_file.h"
+#include "platform/code_page.h"
 #include "platform/file_system.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ bool WriteEditorText(const std::string& path) {
 
 void ClearDocument() {
   Editor->ClearAll();
+  Editor->EmptyUndoBuffer();
   CurrentFilePath.clear();
   ShowDocumentPath(kUntitledDocumentPart);
   IsSaved = 0;
@@ -120,7 +123,7 @@ void OpenAfterAskingToSave() {
 
 void OnMainWindowDropTargetTextDropped(const std::string& text) {
   if (!NewDocument()) return;
-  Editor->SetText(text);
+  PutDocumentTextIntoEditor(text);
   IsSaved = 0;
   CurrentFilePath.clear();
   ShowDocumentPath(kUntitledDocumentPart);
@@ -131,16 +134,31 @@ void OnMainWindowDropTargetFileDropped(const std::string& path) {
   LoadFileAsDocument(path);
 }
 
+void PutDocumentTextIntoEditor(const std::string& text) {
+  Editor->SetText(text);
+  Editor->EmptyUndoBuffer();
+  GiveTheEditorTheKeyboard();
+}
+
+void GiveTheEditorTheKeyboard() { platform::SetFocus(Editor->GetEditorHandle()); }
+
 void PutTemplateIntoEditor() {
-  Editor->SetText(kNewDocumentTemplate);
+  PutDocumentTextIntoEditor(kNewDocumentTemplate);
   Editor->GotoLine(kNewDocumentCaretLine);
 }
 
 void LoadFileAsDocument(const std::string& path) {
-  Editor->SetText(ReadTextFile(path));
+  const std::string text = ReadTextFile(path);
+  PutDocumentTextIntoEditor(text);
   IsSaved = 1;
   CurrentFilePath = path;
   ShowDocumentPath(CurrentFilePath);
+  // The editor holds the text converted, so a save would write other bytes than the file has;
+  // until then the file stays as it is.
+  if (!platform::SurvivesCodePage(text)) {
+    framework::MessageBox("此文件中有系统编码无法表示的字节，保存时这些字节将被替换。", std::string(),
+                          framework::MB_ICONWARNING, MainWindow);
+  }
 }
 
 void ShowDocumentPath(const std::string& text) {

@@ -42,10 +42,16 @@ void OnMainWindowDropTargetFileDropped(const std::string& path);
 
 // The pieces that the start window shares with the operations above.
 
-// The template in the editor, the caret at its line 4.
+// The text in the editor as a document of its own: what came before it cannot be undone, and
+// the keyboard goes to the editor.
+void PutDocumentTextIntoEditor(const std::string& text);
+// Typing goes to the editor, at once or as soon as the main window is active again.
+void GiveTheEditorTheKeyboard();
+// The template in the editor as above, the caret at its line 4.
 void PutTemplateIntoEditor();
 // The file's text (up to its first NUL byte; none when it cannot be read) in the editor as a
-// saved document of that file, shown in part 6.
+// saved document of that file, shown in part 6; a warning when its bytes are no text of the
+// code page that a save would write back unchanged.
 void LoadFileAsDocument(const std::string& path);
 // Part 6 of the main window's status bar.
 void ShowDocumentPath(const std::string& text);

@@ -2,6 +2,7 @@
 
 #include "framework/label.h"
 #include "framework/list_box.h"
+#include "framework/message_box.h"
 #include "ide/app_globals.h"
 #include "ide/documents.h"
 #include "ide/main_window.h"
@@ -48,6 +49,10 @@ void LoadStartWindow() {
   StartWindow = framework::Form::Create(StartWindowDefinition());
   if (StartWindow == nullptr) return;
   StartWindow->OnCreated = OnStartWindowCreated;
+  // However it closes, the keyboard goes back to the editor.
+  StartWindow->OnDestroying = [] {
+    if (MainWindow != nullptr && !MainWindow->IsDestroyed()) GiveTheEditorTheKeyboard();
+  };
   BindLabel(kNewLabel, OnStartWindowNewLabelDoubleClick);
   BindLabel(kOpenLabel, OnStartWindowOpenLabelDoubleClick);
   BindLabel(kClearLabel, OnStartWindowClearLabelDoubleClick);
@@ -56,9 +61,12 @@ void LoadStartWindow() {
   StartWindow->Load();
 }
 
+// An example whose name the code page cannot hold is left out and named in a message.
 void FillExampleList() {
   framework::ListBox* list = List(kExampleList);
-  for (const std::string& name : platform::FindFiles(ProgramDir() + "/Example/*.c")) list->AddRow(name);
+  std::vector<std::string> refused;
+  for (const std::string& name : platform::FindFiles(ProgramDir() + "/Example/*.c", &refused)) list->AddRow(name);
+  for (const std::string& nativePath : refused) framework::ShowPathCannotBeUsed(nativePath);
 }
 
 int FillRecentList() {

@@ -99,12 +99,10 @@ std::optional<std::string> Recode(const char* to, const char* from, std::string_
   return output;
 }
 
-std::optional<std::u16string> DecodeToWide(UINT codePage, std::string_view text) {
+std::optional<std::u16string> DecodeToWide(UINT codePage, std::string_view text, bool* replaced) {
   const char* charset = CharsetOf(codePage);
   if (!charset) return std::nullopt;
-  bool replaced = false;
-  const auto bytes =
-      Recode(kWideCharset.data(), charset, text, kWideReplacement, OneByte, &replaced);
+  const auto bytes = Recode(kWideCharset.data(), charset, text, kWideReplacement, OneByte, replaced);
   if (!bytes) return std::nullopt;
   std::u16string wide(bytes->size() / 2, u'\0');
   for (std::size_t i = 0; i < wide.size(); ++i) {
@@ -157,12 +155,25 @@ bool ValidCall(const void* input, int length, const void* output, int size) {
   return input && length != 0 && length >= -1 && size >= 0 && (size == 0 || output);
 }
 
+std::optional<QString> ToQString(const std::string& text, bool* replaced) {
+  const auto wide = DecodeToWide(CP_ACP, text, replaced);
+  if (!wide) return std::nullopt;
+  return QString::fromUtf16(wide->data(), static_cast<qsizetype>(wide->size()));
+}
+
+std::optional<std::string> FromQString(const QString& text, bool* replaced) {
+  const std::u16string_view wide(reinterpret_cast<const char16_t*>(text.utf16()),
+                                 static_cast<std::size_t>(text.size()));
+  return EncodeFromWide(CP_ACP, wide, nullptr, replaced);
+}
+
 }  // namespace
 
 int MultiByteToWideChar(UINT codePage, std::uint32_t, const char* text, int length,
                         char16_t* wide, int wideUnits) {
   if (!ValidCall(text, length, wide, wideUnits)) return 0;
-  const auto result = DecodeToWide(codePage, Measured(text, length));
+  bool replaced = false;
+  const auto result = DecodeToWide(codePage, Measured(text, length), &replaced);
   return result ? Deliver(*result, wide, wideUnits) : 0;
 }
 
@@ -177,16 +188,31 @@ int WideCharToMultiByte(UINT codePage, std::uint32_t, const char16_t* wide, int 
   return result ? Deliver(*result, text, textBytes) : 0;
 }
 
+std::optional<QString> AnsiToQStringExactly(const std::string& text) {
+  bool replaced = false;
+  auto result = ToQString(text, &replaced);
+  return replaced ? std::nullopt : result;
+}
+
+std::optional<std::string> QStringToAnsiExactly(const QString& text) {
+  bool replaced = false;
+  auto result = FromQString(text, &replaced);
+  return replaced ? std::nullopt : result;
+}
+
 QString AnsiToQString(const std::string& text) {
-  const auto wide = DecodeToWide(CP_ACP, text);
-  return wide ? QString::fromUtf16(wide->data(), static_cast<qsizetype>(wide->size())) : QString();
+  bool replaced = false;
+  return ToQString(text, &replaced).value_or(QString());
 }
 
 std::string QStringToAnsi(const QString& text) {
   bool replaced = false;
-  const std::u16string_view wide(reinterpret_cast<const char16_t*>(text.utf16()),
-                                 static_cast<std::size_t>(text.size()));
-  return EncodeFromWide(CP_ACP, wide, nullptr, &replaced).value_or(std::string());
+  return FromQString(text, &replaced).value_or(std::string());
+}
+
+bool SurvivesCodePage(const std::string& bytes) {
+  const auto text = AnsiToQStringExactly(bytes);
+  return text && QStringToAnsiExactly(*text) == bytes;
 }
 
 std::string AnsiToNative(const std::string& text) {

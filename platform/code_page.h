@@ -7,6 +7,7 @@
 // Windows, UTF-8 has no default character: passing one, or asking whether it was used, fails.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/win_types.h"
@@ -27,6 +28,13 @@ int WideCharToMultiByte(UINT codePage, std::uint32_t flags, const char16_t* wide
 // The program's 8-bit texts to and from Qt's strings, for the window layer and the framework.
 QString AnsiToQString(const std::string& text);
 std::string QStringToAnsi(const QString& text);
+// As the two above, but nothing when the text cannot cross without loss: a character the code
+// page lacks, or bytes that are no valid code-page text.
+std::optional<QString> AnsiToQStringExactly(const std::string& text);
+std::optional<std::string> QStringToAnsiExactly(const QString& text);
+// True when the bytes are code-page text that comes back as the same bytes from the trip to
+// Unicode and back, as every text the editor holds makes.
+bool SurvivesCodePage(const std::string& bytes);
 
 // The program's 8-bit texts to and from the system's own encoding (UTF-8 here), in which file
 // names, command lines and what child processes print cross the system's boundary.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -17,6 +18,15 @@
 
 namespace platform {
 namespace {
+
+// File-system paths and names are in the file system's own encoding ("native"). A path that
+// cannot cross without loss becomes the empty text, which names no file, so it is never taken
+// for another file's path.
+std::string ToNative(const std::string& path) { return NativePath(path).value_or(std::string()); }
+
+std::string FromNative(const std::string& native) {
+  return QStringToAnsi(QFile::decodeName(QByteArray::fromStdString(native)));
+}
 
 bool NativeExists(const std::string& native) {
   struct stat status {};
@@ -91,7 +101,7 @@ std::string ResolveNative(const std::string& native) {
   return absolute ? resolved : resolved.substr(2);  // drop the "./" it was built on
 }
 
-std::string ResolvedNative(const std::string& path) { return ResolveNative(AnsiToNative(path)); }
+std::string ResolvedNative(const std::string& path) { return ResolveNative(ToNative(path)); }
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -133,21 +143,53 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-mode_t ReplacementMode(const std::string& native) {
-  struct stat status {};
-  return stat(native.c_str(), &status) == 0 ? status.st_mode & 07777 : NewFileMode();
+bool IsRoomMissing(int error) { return error == ENOSPC || error == EFBIG || error == EDQUOT; }
+
+// Writes over the file from its start, cuts off the rest of the old bytes and closes it. The
+// room is taken first, so a full disk fails before a byte of the old text is overwritten.
+bool WriteInPlace(int fd, std::string_view bytes) {
+  if (fd < 0) return false;
+  const auto size = static_cast<off_t>(bytes.size());
+  const bool written = !(size > 0 && IsRoomMissing(posix_fallocate(fd, 0, size))) && WriteAll(fd, bytes) &&
+                       ftruncate(fd, size) == 0;
+  return close(fd) == 0 && written;
 }
 
-// A new file in the target's folder holding the bytes, flushed to the disk; its name, or the
-// empty text when it could not be written whole, in which case nothing is left behind.
-std::string WriteReplacement(const std::string& target, std::string_view bytes) {
-  std::string replacement = Joined(FolderOf(target), ".tavo-save-XXXXXX");
-  const int fd = mkostemp(replacement.data(), O_CLOEXEC);
-  if (fd < 0) return std::string();
-  const bool written = fchmod(fd, ReplacementMode(target)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
-  if (close(fd) == 0 && written) return replacement;
-  unlink(replacement.c_str());
-  return std::string();
+// A new, empty file in the target's folder that can take the target's place and leave it as
+// a write in place would: the same owner, group and permission bits as `existing`, or those of
+// a new file when that is null. Its descriptor, with its name in `name`; -1 (nothing left
+// behind) when the folder takes no new file or the owner cannot be kept.
+int MakeStandIn(const std::string& target, const struct stat* existing, std::string* name) {
+  *name = Joined(FolderOf(target), ".tavo-save-XXXXXX");
+  const int fd = mkostemp(name->data(), O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat made {};
+  const bool ownerKept = existing == nullptr || (fstat(fd, &made) == 0 && made.st_uid == existing->st_uid &&
+                                                 made.st_gid == existing->st_gid) ||
+                         fchown(fd, existing->st_uid, existing->st_gid) == 0;
+  const mode_t mode = existing == nullptr ? NewFileMode() : existing->st_mode & 07777;
+  if (ownerKept && fchmod(fd, mode) == 0) return fd;
+  close(fd);
+  unlink(name->c_str());
+  return -1;
+}
+
+// The bytes into the stand-in, flushed to the disk, and the stand-in in the target's place;
+// when any step fails the stand-in is removed and the target stays as it was.
+bool MoveStandInToTarget(int fd, const std::string& name, const std::string& target, std::string_view bytes) {
+  const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
+  if (close(fd) == 0 && written && rename(name.c_str(), target.c_str()) == 0) return true;
+  unlink(name.c_str());
+  return false;
+}
+
+// A new file goes through a stand-in too, so a failed write leaves no part of one behind; where
+// the folder takes no stand-in, the file is created in place.
+bool WriteNewFile(const std::string& target, std::string_view bytes) {
+  std::string name;
+  const int standIn = MakeStandIn(target, nullptr, &name);
+  if (standIn >= 0) return MoveStandInToTarget(standIn, name, target, bytes);
+  return WriteInPlace(open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666), bytes);
 }
 
 // '*' and '?' patterns over code-page characters.
@@ -186,7 +228,19 @@ bool ListedBefore(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string ResolveFileName(const std::string& path) { return NativeToAnsi(ResolvedNative(path)); }
+std::optional<std::string> NativePath(const std::string& path) {
+  const std::optional<QString> text = AnsiToQStringExactly(path);
+  if (!text) return std::nullopt;
+  return QFile::encodeName(*text).toStdString();
+}
+
+std::optional<std::string> PathFromNative(const std::string& native) {
+  const QString text = QFile::decodeName(QByteArray::fromStdString(native));
+  if (QFile::encodeName(text).toStdString() != native) return std::nullopt;
+  return QStringToAnsiExactly(text);
+}
+
+std::string ResolveFileName(const std::string& path) { return FromNative(ResolvedNative(path)); }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   // Non-blocking, so that opening a pipe with no writer returns at once.
@@ -212,11 +266,19 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   const std::string target = FinalLinkTarget(ResolvedNative(path));
   if (target.empty()) return false;
-  const std::string replacement = WriteReplacement(target, bytes);
-  if (replacement.empty()) return false;
-  if (rename(replacement.c_str(), target.c_str()) == 0) return true;
-  unlink(replacement.c_str());
-  return false;
+  struct stat existing {};
+  if (stat(target.c_str(), &existing) != 0) return WriteNewFile(target, bytes);
+  if (!S_ISREG(existing.st_mode)) return false;
+  // The file system itself says whether the user may change the file (permission bits, owner,
+  // a read-only mount): one that cannot be opened for writing is left as it is.
+  const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  // A rename would leave the file's other links with the old bytes.
+  std::string name;
+  const int standIn = existing.st_nlink == 1 ? MakeStandIn(target, &existing, &name) : -1;
+  if (standIn < 0) return WriteInPlace(fd, bytes);
+  close(fd);
+  return MoveStandInToTarget(standIn, name, target, bytes);
 }
 
 bool AppendToFile(const std::string& path, std::string_view bytes) {
@@ -262,7 +324,7 @@ std::string WorkingDirectory() {
     if (errno != ERANGE) return std::string();
     buffer.resize(buffer.size() * 2);
   }
-  return NativeToAnsi(buffer.c_str());
+  return FromNative(buffer.c_str());
 }
 
 std::string ProgramDirectory() {
@@ -277,18 +339,22 @@ std::string ProgramDirectory() {
     buffer.resize(buffer.size() * 2);
   }
   const std::size_t slash = buffer.rfind('/');
-  return NativeToAnsi(slash == 0 ? "/" : buffer.substr(0, slash));
+  return FromNative(slash == 0 ? "/" : buffer.substr(0, slash));
 }
 
-std::vector<std::string> FindFiles(const std::string& pattern) {
+std::vector<std::string> FindFiles(const std::string& pattern, std::vector<std::string>* refused) {
   const std::size_t slash = pattern.rfind('/');
   const std::string namePattern = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
   const std::string nativeFolder = ResolvedNative(FolderOf(pattern));
   std::vector<std::string> names;
   for (const auto& entry : NativeEntries(nativeFolder)) {
-    if (IsDirectory(Joined(nativeFolder, entry))) continue;
-    std::string name = NativeToAnsi(entry);
-    if (MatchesPattern(namePattern, name)) names.push_back(std::move(name));
+    const std::string nativePath = Joined(nativeFolder, entry);
+    if (IsDirectory(nativePath) || !MatchesPattern(namePattern, FromNative(entry))) continue;
+    if (std::optional<std::string> name = PathFromNative(entry)) {
+      names.push_back(std::move(*name));
+    } else if (refused) {
+      refused->push_back(nativePath);
+    }
   }
   // The Windows search lists a folder by name, letters compared without regard to case; a
   // Linux folder yields its names in no useful order.

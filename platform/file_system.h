@@ -12,6 +12,13 @@
 
 namespace platform {
 
+// A path in the file system's own encoding, and a path or name from it as a code-page text;
+// nothing when it cannot cross without loss (a character the other side lacks, or bytes that
+// are no valid text). Every routine here takes a path that cannot cross as one that names no
+// file.
+std::optional<std::string> NativePath(const std::string& path);
+std::optional<std::string> PathFromNative(const std::string& native);
+
 // The existing path that `path` stands for, or `path` itself.
 std::string ResolveFileName(const std::string& path);
 
@@ -20,10 +27,14 @@ std::string ResolveFileName(const std::string& path);
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // Create or overwrite the file with exactly these bytes; no folder is created.
 bool WriteWholeFile(const std::string& path, std::string_view bytes);
-// As WriteWholeFile, but the file is replaced in one step: the bytes go to a new file in the
-// same folder, which then takes the old one's place, so a write that fails part-way (a full
-// disk) leaves the old file whole and no new file behind. A symbolic link stays as it is and
-// the file it names is replaced; a replaced file keeps its permission bits.
+// As WriteWholeFile, but where the folder allows it the file is replaced in one step: the bytes
+// go to a new file in the same folder, which then takes the old one's place, so a write that
+// fails part-way (a full disk) leaves the old file whole and no new file behind. The result is
+// what a write in place would leave: a file the user may not write is never changed; a file
+// with other hard links, one whose owner or group the new file cannot take, or one in a folder
+// that takes no new file is written in place (after its room on the disk is taken, so a full
+// disk still leaves it whole). A symbolic link stays as it is and the file it names gets the
+// bytes; the file keeps its permission bits.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 // Add the bytes to the end of the file, creating it when missing.
 bool AppendToFile(const std::string& path, std::string_view bytes);
@@ -43,7 +54,9 @@ std::string ProgramDirectory();
 // The names (without folder) of the files, not folders, in the pattern's folder that match
 // its last part, where '*' stands for any run of characters and '?' for one character and
 // letters match either case. The names come sorted as the Windows search gives them: by name,
-// letters compared without regard to case.
-std::vector<std::string> FindFiles(const std::string& pattern);
+// letters compared without regard to case. A matching name that cannot cross into the code
+// page is left out and, when `refused` is given, its full path (in the file system's spelling)
+// added there.
+std::vector<std::string> FindFiles(const std::string& pattern, std::vector<std::string>* refused = nullptr);
 
 }  // namespace platform

@@ -37,13 +37,17 @@ TEST_F(MainWindowOnXvfbTest, ShowsTheFileItWasStartedWithAndCloses) {
       << "clipboard: " << copied;
 
   // Without a window manager, the close request goes straight to the window. Every key press
-  // marks the document unsaved, so closing asks to save first: answer No (Escape).
+  // marks the document unsaved, so closing asks to save first. Escape answers nothing; No is
+  // the button after the default Yes.
   SendCloseRequest(display_, window);
   const std::string question = Utf8(u8"Tavo询问");
   Window box = 0;
   ASSERT_TRUE(WaitFor([&] { return (box = FindWindowByTitle(display_, question)) != 0; }, 20s))
       << "closing did not ask to save";
   std::system(("xdotool windowfocus --sync " + std::to_string(box) + " key Escape").c_str());
+  std::this_thread::sleep_for(500ms);
+  ASSERT_NE(FindWindowByTitle(display_, question), 0u) << "Escape answered the question";
+  std::system(("xdotool windowfocus --sync " + std::to_string(box) + " key Tab space").c_str());
   const std::optional<int> status = tavo.WaitForExit(20s);
   ASSERT_TRUE(status.has_value()) << "tavo did not end after its window was closed";
   EXPECT_TRUE(WIFEXITED(*status));

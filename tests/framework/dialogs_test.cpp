@@ -1,9 +1,16 @@
 #include <unistd.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTest>
 
 #include "framework/common_dialog.h"
 #include "framework/message_box.h"
+#include "platform/code_page.h"
+#include "tests/support/when_shown.h"
 #include "framework_fixture.h"
 
 namespace {
@@ -87,6 +94,94 @@ TEST_F(CommonDialogTest, ChoiceBecomesTheFileNameAndMovesTheCurrentDirectory) {
   EXPECT_EQ(QDir::currentPath(), QString(pattern));
   QDir::setCurrent(startDir_);
   rmdir(pattern);
+}
+
+TEST_F(CommonDialogTest, APathTheCodePageCannotHoldIsRefusedAndNamed) {
+  const std::string native = "/tmp/stra\xC3\x9F" "e.c";  // "straße.c" as the file system spells it
+  dialog_->SetDialogKind(framework::CommonDialog::Save);
+  dialog_->SetFileName("");
+  reply_.nativePath = native;
+  EXPECT_FALSE(dialog_->Show());
+  EXPECT_EQ(dialog_->FileName(), "");
+  ASSERT_EQ(requests_.size(), 2u);
+  EXPECT_EQ(requests_[1].kind, DialogKind::MessageBox);
+  EXPECT_EQ(requests_[1].nativePath, native);
+  EXPECT_EQ(QDir::currentPath(), startDir_);
+
+  reply_.nativePath = "/tmp/\xE6\x96\xB0.c";  // "新.c" in UTF-8
+  EXPECT_TRUE(dialog_->Show());
+  EXPECT_EQ(dialog_->FileName(), "/tmp/新.c");
+  QDir::setCurrent(startDir_);
+}
+
+// The real dialogs, driven from a timer while they wait for the user.
+class SystemDialogTest : public FrameworkTest {
+ protected:
+  static QString Text(const char* ansi) { return platform::AnsiToQString(ansi); }
+  static framework::DialogRequest Box(platform::UINT style) {
+    framework::DialogRequest request;
+    request.text = "您的当前内容需要保存吗？";
+    request.style = style;
+    return request;
+  }
+};
+
+TEST_F(SystemDialogTest, AYesNoQuestionIsAnsweredOnlyByItsButtons) {
+  struct Case {
+    const char* what;
+    platform::UINT style;
+    bool escapeAnswers;
+    int answerByEscapeOrClose;
+    std::vector<const char*> buttons;
+  };
+  const Case cases[] = {
+      {"Yes and No", framework::MB_YESNO, false, 0, {"是", "否"}},
+      {"Yes, No and Cancel", framework::MB_YESNOCANCEL, true, framework::IDCANCEL, {"是", "否", "取消"}},
+      {"OK and Cancel", framework::MB_OKCANCEL, true, framework::IDCANCEL, {"确定", "取消"}},
+      {"OK", framework::MB_OK, true, framework::IDOK, {"确定"}},
+  };
+  for (const Case& c : cases) {
+    for (const bool byEscape : {true, false}) {
+      SCOPED_TRACE(std::string(c.what) + (byEscape ? ", Escape" : ", closed"));
+      bool stayed = false;
+      QStringList captions;
+      WhenShown<QMessageBox>([&](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) captions << button->text();
+        if (byEscape) {
+          QTest::keyClick(box, Qt::Key_Escape);
+        } else {
+          box->close();
+        }
+        QApplication::processEvents();
+        stayed = box->isVisible();
+        if (stayed) box->button(QMessageBox::No)->click();
+      });
+      const int answer = framework::ShowSystemDialog(Box(c.style)).button;
+      EXPECT_EQ(stayed, !c.escapeAnswers);
+      EXPECT_EQ(answer, c.escapeAnswers ? c.answerByEscapeOrClose : framework::IDNO);
+      QStringList expected;
+      for (const char* caption : c.buttons) expected << Text(caption);
+      std::sort(captions.begin(), captions.end());
+      std::sort(expected.begin(), expected.end());
+      EXPECT_EQ(captions, expected);
+    }
+  }
+}
+
+TEST_F(SystemDialogTest, FileDialogsReadInChinese) {
+  for (const DialogKind kind : {DialogKind::OpenFile, DialogKind::SaveFile}) {
+    QString accept, reject;
+    WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+      accept = dialog->labelText(QFileDialog::Accept);
+      reject = dialog->labelText(QFileDialog::Reject);
+      dialog->reject();
+    });
+    framework::DialogRequest request;
+    request.kind = kind;
+    EXPECT_FALSE(framework::ShowSystemDialog(request).nativePath.has_value());
+    EXPECT_EQ(accept, Text(kind == DialogKind::SaveFile ? "保存" : "打开"));
+    EXPECT_EQ(reject, Text("取消"));
+  }
 }
 
 }  // namespace

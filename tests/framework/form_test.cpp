@@ -36,7 +36,8 @@ TEST_F(FrameworkTest, DefinitionBuildsTheControlsAtTheirGeometry) {
   const auto* tools = form->Find<framework::Toolbar>("Tools");
   const auto* status = form->Find<framework::StatusBar>("Status");
   EXPECT_EQ((std::vector<int>{tools->Left(), tools->Top(), tools->Width()}), (std::vector<int>{0, 0, 400}));
-  EXPECT_EQ((std::vector<int>{status->Left(), status->Top(), status->Width()}), (std::vector<int>{0, 280, 400}));
+  EXPECT_EQ((std::vector<int>{status->Left(), status->Top() + status->Height(), status->Width()}),
+            (std::vector<int>{0, 300, 400}));
 }
 
 TEST_F(FrameworkTest, ControlsAreFoundByNameAndKind) {
@@ -81,7 +82,8 @@ TEST_F(FrameworkTest, CreatedRunsBeforeTheWindowShowsAndResizedReportsTheClientS
   form->Frame()->resize(500, 350);
   ASSERT_FALSE(sizes.empty());
   EXPECT_EQ(sizes.back(), std::make_pair(500, 350));
-  EXPECT_EQ(form->Find<framework::StatusBar>("Status")->Top(), 330);
+  const auto* status = form->Find<framework::StatusBar>("Status");
+  EXPECT_EQ(status->Top() + status->Height(), 350);
 }
 
 // A window that the creation handler loads is shown first, and brought back in front after.

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
@@ -82,6 +84,20 @@ TEST_F(FrameworkTest, StatusBarPartsCountFromZero) {
   EXPECT_EQ(status->PartText(1), "<b>12</b>");
   EXPECT_FALSE(status->SetPartText(3, "x"));
   EXPECT_EQ(status->PartText(-1), "");
+}
+
+// The definition gives the bar 20 pixels; a larger font gets the room it needs.
+TEST_F(FrameworkTest, StatusBarPartsShowTheirTextWhole) {
+  const QFont saved = QApplication::font();
+  QFont large = saved;
+  large.setPixelSize(24);
+  QApplication::setFont(large);
+  framework::Form* form = LoadSample();
+  auto* status = form->Find<framework::StatusBar>("Status");
+  QApplication::setFont(saved);
+  const QList<QLabel*> parts = status->Widget()->findChildren<QLabel*>();
+  ASSERT_EQ(parts.size(), status->PartCount());
+  for (const QLabel* label : parts) EXPECT_GE(label->contentsRect().height(), label->fontMetrics().height());
 }
 
 TEST_F(FrameworkTest, PageControlShowsHidesAndMoves) {

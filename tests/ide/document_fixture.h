@@ -22,9 +22,11 @@ class DocumentTest : public ProgramTest {
     });
   }
 
-  void AnswerButton(int button) { answers_.push_back({button, std::nullopt}); }
+  void AnswerButton(int button) { answers_.push_back({button, std::nullopt, std::nullopt}); }
   // The file dialog's choice; the empty text chooses nothing.
-  void AnswerPath(const std::string& path) { answers_.push_back({0, path}); }
+  void AnswerPath(const std::string& path) { answers_.push_back({0, path, std::nullopt}); }
+  // The file dialog's choice as the file system spells it, as the real dialog gives it.
+  void AnswerNativePath(const std::string& nativePath) { answers_.push_back({0, std::nullopt, nativePath}); }
 
   std::string Part6() const { return StatusPart(kDocumentPathPart); }
   std::optional<std::string> BaseFile(const std::string& name) const { return platform::ReadWholeFile(PathOf(name)); }

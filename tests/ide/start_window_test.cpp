@@ -1,6 +1,7 @@
 #include "ide/start_window.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,6 +83,23 @@ TEST_F(StartWindowTest, TheExampleListHoldsTheCFilesOfTheProgramFolder) {
     EXPECT_EQ(std::set<std::string>(rows.begin(), rows.end()),
               (std::set<std::string>{"a.c", "b.c", "中文.c", "UPPER.C"}));
   });
+}
+
+// Names the code page cannot hold (ß, bytes that are no UTF-8) would open another file.
+TEST_F(StartWindowTest, AnExampleNameTheCodePageCannotHoldIsLeftOutAndNamed) {
+  ASSERT_EQ(mkdir(ProgramPath("Example").c_str(), 0755), 0);
+  const std::string examples = ProgramDir() + "/Example/";
+  const std::set<std::string> refused = {examples + "stra\xC3\x9F" "e.c", examples + "bad\xFF.c"};
+  for (const std::string& path : refused) {  // named as the file system spells them
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    close(fd);
+  }
+  WriteProgramFile("Example/a.c", "int a;");
+  RunProgram([] { EXPECT_EQ(Rows(kExampleList), std::vector<std::string>{"a.c"}); });
+  std::set<std::string> named;
+  for (const framework::DialogRequest& request : dialogs_) named.insert(request.nativePath);
+  EXPECT_EQ(named, refused);
 }
 
 TEST_F(StartWindowTest, WithoutAnExampleFolderTheListIsEmpty) {
@@ -229,9 +247,9 @@ TEST_F(StartWindowTest, OpeningFromTheListsAsksOnlyAboutUnsavedText) {
   const Case cases[] = {
       {"empty editor", "", 0, {}, 0, true},
       {"saved text", "saved", 1, {}, 0, true},
-      {"unsaved, No", "unsaved", 0, {{framework::IDNO, std::nullopt}}, 1, true},
-      {"unsaved, Yes", "unsaved", 0, {{framework::IDYES, std::nullopt}, {0, PathOf("saved.c")}}, 2, true},
-      {"unsaved, Yes, save fails", "unsaved", 0, {{framework::IDYES, std::nullopt}}, 3, false},
+      {"unsaved, No", "unsaved", 0, {{framework::IDNO, std::nullopt, std::nullopt}}, 1, true},
+      {"unsaved, Yes", "unsaved", 0, {{framework::IDYES, std::nullopt, std::nullopt}, {0, PathOf("saved.c"), std::nullopt}}, 2, true},
+      {"unsaved, Yes, save fails", "unsaved", 0, {{framework::IDYES, std::nullopt, std::nullopt}}, 3, false},
   };
   ASSERT_EQ(mkdir(ProgramPath("Example").c_str(), 0755), 0);
   WriteProgramFile("Example/hello.c", "int hello;");

@@ -1,9 +1,13 @@
 #include <dirent.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -34,13 +38,14 @@ class FileReplacement : public TempDirTest {
     return lstat(PathOf(name).c_str(), &status) == 0 && S_ISLNK(status.st_mode);
   }
   // Every entry of the test's folder, so a left-behind replacement shows.
-  std::vector<std::string> Entries() {
+  std::vector<std::string> Entries(const std::string& folder = ".") {
     std::vector<std::string> names;
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(Dir().c_str()), closedir);
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(PathOf(folder).c_str()), closedir);
     while (const dirent* entry = readdir(dir.get())) {
       const std::string name = entry->d_name;
       if (name != "." && name != "..") names.push_back(name);
     }
+    std::sort(names.begin(), names.end());
     return names;
   }
 };
@@ -88,15 +93,104 @@ TEST_F(FileReplacement, WritesThroughSymbolicLinksToTheFileTheyName) {
   EXPECT_TRUE(IsLink("loop1.c") && IsLink("loop2.c"));
 }
 
-TEST_F(FileReplacement, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
-  const std::string old = std::string(1000, 'o');
-  MakeFile("a.c", old);
-  {
-    const FileSizeLimit limit(4096);
-    EXPECT_FALSE(ReplaceFileContents(PathOf("a.c"), std::string(100000, 'n')));
+// Root may write every file, so a test run as root saves in a child process that has become
+// an unprivileged user; the files the cases call the user's own belong to that user.
+class SaveRules : public FileReplacement {
+ protected:
+  static constexpr uid_t kNobody = 65534;
+  static bool AsRoot() { return geteuid() == 0; }
+  static uid_t User() { return AsRoot() ? kNobody : geteuid(); }
+  static gid_t UserGroup() { return AsRoot() ? kNobody : getegid(); }
+
+  void SetUp() override {
+    FileReplacement::SetUp();
+    ASSERT_EQ(chmod(Dir().c_str(), 0755), 0);
+    ASSERT_EQ(chown(Dir().c_str(), User(), UserGroup()), 0);
   }
-  EXPECT_EQ(ReadWholeFile(PathOf("a.c")), old);
-  EXPECT_EQ(Entries(), std::vector<std::string>{"a.c"});
+
+  static bool SaveAsUser(const std::string& path, const std::string& bytes) {
+    if (!AsRoot()) return ReplaceFileContents(path, bytes);
+    const pid_t child = fork();
+    if (child == 0) {
+      if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(2);
+      _exit(ReplaceFileContents(path, bytes) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "the child could not become the user";
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  }
+};
+
+TEST_F(SaveRules, ASaveChangesWhatAWriteInPlaceMayAndKeepsLinksOwnerAndMode) {
+  enum Owner { Users, Roots, UsersWithRootGroup };
+  struct Case {
+    const char* what;
+    mode_t mode;
+    Owner owner;
+    bool folderWritable;
+    bool hardLink;
+    rlim_t sizeLimit;  // 0: none
+    bool saved;
+    bool inPlace;  // the file keeps its inode
+  };
+  const Case cases[] = {
+      {"a file of the user's own is replaced", 0640, Users, true, false, 0, true, false},
+      {"a read-only file is left alone", 0444, Users, true, false, 0, false, true},
+      {"another owner's file is left alone", 0644, Roots, true, false, 0, false, true},
+      {"another owner's file that all may write keeps its owner", 0666, Roots, true, false, 0, true, true},
+      {"a group the user is not in is kept", 0664, UsersWithRootGroup, true, false, 0, true, true},
+      {"a writable file in a read-only folder is written in place", 0644, Users, false, false, 0, true, true},
+      {"a file with a second link keeps it", 0644, Users, true, true, 0, true, true},
+      {"a full disk leaves a replaced file whole", 0644, Users, true, false, 4096, false, true},
+      {"a full disk leaves a file written in place whole", 0644, Users, false, false, 4096, false, true},
+  };
+  const std::string old(1000, 'o');
+  int number = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.owner != Users && !AsRoot()) continue;  // only root can give a file another owner
+    const std::string folder = "case" + std::to_string(++number);
+    const std::string file = folder + "/a.c";
+    ASSERT_EQ(mkdir(PathOf(folder).c_str(), 0755), 0);
+    ASSERT_EQ(chown(PathOf(folder).c_str(), User(), UserGroup()), 0);
+    MakeFile(file, old, c.mode);
+    const uid_t owner = c.owner == Roots ? 0 : User();
+    const gid_t group = c.owner == Users ? UserGroup() : 0;
+    ASSERT_EQ(chown(PathOf(file).c_str(), owner, group), 0);
+    ASSERT_EQ(chmod(PathOf(file).c_str(), c.mode), 0);
+    if (c.hardLink) {
+      ASSERT_EQ(link(PathOf(file).c_str(), PathOf(folder + "/link.c").c_str()), 0);
+    }
+    if (!c.folderWritable) {
+      ASSERT_EQ(chmod(PathOf(folder).c_str(), 0555), 0);
+    }
+    struct stat before {};
+    ASSERT_EQ(stat(PathOf(file).c_str(), &before), 0);
+
+    const std::string bytes = c.sizeLimit ? std::string(100000, 'n') : "new";
+    std::optional<FileSizeLimit> limit;
+    if (c.sizeLimit) limit.emplace(c.sizeLimit);
+    const bool saved = SaveAsUser(PathOf(file), bytes);
+    limit.reset();
+
+    EXPECT_EQ(saved, c.saved);
+    EXPECT_EQ(ReadWholeFile(PathOf(file)), c.saved ? bytes : old);
+    if (c.hardLink) {
+      EXPECT_EQ(ReadWholeFile(PathOf(folder + "/link.c")), c.saved ? bytes : old);
+    }
+    struct stat after {};
+    ASSERT_EQ(stat(PathOf(file).c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino == before.st_ino, c.inPlace);
+    EXPECT_EQ(after.st_uid, owner);
+    EXPECT_EQ(after.st_gid, group);
+    EXPECT_EQ(after.st_mode & 07777, c.mode);
+    EXPECT_EQ(after.st_nlink, c.hardLink ? 2u : 1u);
+    chmod(PathOf(folder).c_str(), 0755);
+    const std::vector<std::string> names =
+        c.hardLink ? std::vector<std::string>{"a.c", "link.c"} : std::vector<std::string>{"a.c"};
+    EXPECT_EQ(Entries(folder), names) << "no stand-in is left behind";
+  }
 }
 
 TEST_F(FileReplacement, AFolderIsNotReplaced) {
