@@ -1,5 +1,9 @@
-// Compile, link and run the editor's program with the configured compiler.
+// Compile, link and run the editor's program with the configured compiler, and the compiler's
+// messages as rows of the output list and marks in the editor.
 #pragma once
+
+#include <optional>
+#include <string>
 
 // Builds the editor's text to Debug/temp.exe and runs it in a console when it built cleanly.
 void CompileAndRun();
@@ -9,3 +13,22 @@ void CompileOnly();
 void LinkProgram();
 // Runs the program the last link made in a console.
 void RunLinkedProgram();
+
+// Runs the compiler. Mode 1 lets an empty source stand for the editor's text, written to a
+// numbered file in Debug/, and an empty output path become Debug/temp.exe (outputPath is set
+// to it). An empty selector builds a program; any other compiles only, to the source + ".o".
+// Returns what the compiler printed, nothing when it printed nothing.
+std::optional<std::string> BuildProgram(int mode, std::string& outputPath, const std::string& sourcePath,
+                                        const std::string& selector);
+// Clears every marker-1 line, hands the output (without the path of the last built source) to
+// the configured analysis plug-in and shows its answer as error rows and marks. Without a
+// bound plug-in the rows stay as they were.
+void AnalyseBuildOutput(const std::string& output);
+
+// The local time as hour:minute:second without leading zeros.
+std::string TimeStampText();
+
+// The output list's click: the caret goes to the current row's line.
+void OnMainWindowOutputListClick();
+// The output list's right click: the current row's message goes to the clipboard.
+void OnMainWindowOutputListRightClick();

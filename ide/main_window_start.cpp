@@ -6,6 +6,7 @@
 #include "framework/program_end.h"
 #include "framework/toolbar.h"
 #include "ide/app_globals.h"
+#include "ide/build_run.h"
 #include "ide/command_line.h"
 #include "ide/completion_list.h"
 #include "ide/documents.h"
@@ -45,6 +46,9 @@ framework::Form* CreateMainWindow() {
   window->OnQueryClose = OnMainWindowQueryClose;
   window->OnDestroying = OnMainWindowDestroy;
   window->Find<framework::Toolbar>(kMainToolbar)->OnButtonClick = OnMainWindowToolbarButtonClick;
+  auto* outputList = window->Find<framework::ListView>(kOutputList);
+  outputList->OnClick = [](int) { OnMainWindowOutputListClick(); };
+  outputList->OnRightClick = [](int) { OnMainWindowOutputListRightClick(); };
   window->Find<framework::Label>(kHotKeyLabel)->OnFeedback = OnMainWindowHotKeyLabelFeedback;
   window->Find<framework::ListView>(kFindResultsList)->OnDoubleClick = [](int) {
     OnMainWindowFindResultsListDoubleClick();

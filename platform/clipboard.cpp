@@ -9,4 +9,6 @@ namespace platform {
 
 std::string ClipboardText() { return QStringToAnsi(QGuiApplication::clipboard()->text()); }
 
+void SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(AnsiToQString(text)); }
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <QFile>
 #include <QString>
 #include <algorithm>
 #include <cerrno>
@@ -231,6 +232,14 @@ std::string QStringToAnsi(const QString& text) {
 bool SurvivesCodePage(const std::string& bytes) {
   const auto text = AnsiToQStringExactly(bytes);
   return text && QStringToAnsiExactly(*text) == bytes;
+}
+
+std::string AnsiToNative(const std::string& text) {
+  return QFile::encodeName(AnsiToQString(text)).toStdString();
+}
+
+std::string NativeToAnsi(const std::string& native) {
+  return QStringToAnsi(QFile::decodeName(QByteArray::fromStdString(native)));
 }
 
 }  // namespace platform

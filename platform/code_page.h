@@ -36,4 +36,9 @@ std::optional<std::string> QStringToAnsiExactly(const QString& text);
 // Unicode and back, as every text the editor holds makes.
 bool SurvivesCodePage(const std::string& bytes);
 
+// The program's 8-bit texts to and from the system's own encoding (UTF-8 here), in which file
+// names, command lines and what child processes print cross the system's boundary.
+std::string AnsiToNative(const std::string& text);
+std::string NativeToAnsi(const std::string& native);
+
 }  // namespace platform

@@ -4,15 +4,21 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <memory>
 #include <vector>
 
 #include "platform/kernel_objects.h"
+#include "platform/process.h"
+#include "platform/window.h"
 
 namespace platform {
 namespace {
+
+// Bounds one wait where the kernel offers no descriptor for the process's end.
+constexpr UINT kProcessPollMilliseconds = 50;
 
 std::vector<pollfd> Watched(HANDLE pipe, HANDLE process) {
   std::vector<pollfd> watched;
@@ -36,7 +42,55 @@ bool WaitForEvents(const std::vector<pollfd>& watched, UINT milliseconds) {
   return bound.isActive();
 }
 
+// Throws away what a person does to the program's windows.
+class InputDiscarder final : public QObject {
+ public:
+  InputDiscarder() {
+    if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
+  }
+
+ private:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::Wheel:
+      case QEvent::ContextMenu:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+      case QEvent::TabletPress:
+      case QEvent::TabletRelease:
+      case QEvent::TabletMove:
+      case QEvent::InputMethod:
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop:
+      case QEvent::Close:
+        event->ignore();
+        return true;
+      default:
+        return false;
+    }
+  }
+};
+
 }  // namespace
+
+void WaitForProcessEndWithoutInput(HANDLE process) {
+  const InputDiscarder discarder;
+  const PostedMessageHold hold;
+  DWORD exitCode = STILL_ACTIVE;
+  while (GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE) {
+    WaitForPipeProcessOrMessage(nullptr, process, kProcessPollMilliseconds);
+  }
+}
 
 void DispatchPendingMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

@@ -18,4 +18,10 @@ void DispatchPendingMessages();
 // when the time ran out with nothing else to report.
 bool WaitForPipeProcessOrMessage(HANDLE pipe, HANDLE process, UINT milliseconds);
 
+// Blocks until the process has ended, keeping the program's windows alive without letting them
+// act: they repaint and answer the window manager (which would otherwise offer to kill a
+// program that seems hung), but keyboard, mouse, drops and close requests are thrown away and
+// posted messages wait until the process has ended (PostedMessageHold).
+void WaitForProcessEndWithoutInput(HANDLE process);
+
 }  // namespace platform

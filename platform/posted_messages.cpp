@@ -2,37 +2,50 @@
 // procedure when the loop comes back to them, in the order they were posted.
 #include <QCoreApplication>
 #include <QEvent>
+#include <utility>
+#include <vector>
 
 #include "platform/window.h"
 
 namespace platform {
 namespace {
 
+struct Message {
+  HWND window;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
 class PostedMessage final : public QEvent {
  public:
-  PostedMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-      : QEvent(Type()), window_(window), message_(message), wParam_(wParam), lParam_(lParam) {}
+  explicit PostedMessage(const Message& message) : QEvent(Type()), message_(message) {}
 
   static QEvent::Type Type() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
     return type;
   }
 
-  // A window destroyed meanwhile drops the message: SendMessageA finds no window.
-  void Deliver() const { SendMessageA(window_, message_, wParam_, lParam_); }
+  const Message& Content() const { return message_; }
 
  private:
-  HWND window_;
-  UINT message_;
-  WPARAM wParam_;
-  LPARAM lParam_;
+  Message message_;
 };
+
+int holds = 0;
+std::vector<Message> heldBack;
 
 class PostedMessageReceiver final : public QObject {
  public:
   bool event(QEvent* event) override {
     if (event->type() != PostedMessage::Type()) return QObject::event(event);
-    static_cast<const PostedMessage*>(event)->Deliver();
+    const Message& message = static_cast<const PostedMessage*>(event)->Content();
+    if (holds > 0) {
+      heldBack.push_back(message);
+    } else {
+      // A window destroyed meanwhile drops the message: SendMessageA finds no window.
+      SendMessageA(message.window, message.message, message.wParam, message.lParam);
+    }
     return true;
   }
 };
@@ -42,12 +55,22 @@ PostedMessageReceiver& Receiver() {
   return *receiver;
 }
 
+void Queue(const Message& message) { QCoreApplication::postEvent(&Receiver(), new PostedMessage(message)); }
+
 }  // namespace
 
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!IsWindow(window)) return FALSE;
-  QCoreApplication::postEvent(&Receiver(), new PostedMessage(window, message, wParam, lParam));
+  Queue({window, message, wParam, lParam});
   return TRUE;
+}
+
+PostedMessageHold::PostedMessageHold() { ++holds; }
+
+PostedMessageHold::~PostedMessageHold() {
+  if (--holds > 0) return;
+  const std::vector<Message> released = std::exchange(heldBack, {});
+  for (const Message& message : released) Queue(message);
 }
 
 }  // namespace platform

@@ -12,9 +12,13 @@
 #include <cerrno>
 #include <cstring>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/code_page.h"
+#include "platform/console_script.h"
 #include "platform/kernel_objects.h"
 
 extern char** environ;
@@ -87,7 +91,8 @@ int ResetSignals(posix_spawnattr_t* attributes) {
   return error;
 }
 
-pid_t SpawnShell(const char* command, const STARTUPINFOA& startup, const char* currentDirectory) {
+// Starts the program (searched on PATH when it names no folder); -1 when it cannot be started.
+pid_t Spawn(const std::vector<std::string>& arguments, const STARTUPINFOA& startup, const char* currentDirectory) {
   posix_spawn_file_actions_t actions;
   posix_spawnattr_t attributes;
   posix_spawn_file_actions_init(&actions);
@@ -97,12 +102,27 @@ pid_t SpawnShell(const char* command, const STARTUPINFOA& startup, const char* c
   if (!error) error = ResetSignals(&attributes);
   pid_t pid = -1;
   if (!error) {
-    char* argv[] = {const_cast<char*>(kShell), const_cast<char*>("-c"), const_cast<char*>(command), nullptr};
-    if (posix_spawn(&pid, kShell, &actions, &attributes, argv, environ) != 0) pid = -1;
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    if (posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ) != 0) pid = -1;
   }
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   return pid;
+}
+
+// What runs a line of the command interpreter: the shell for "cmd.exe /c", the console window
+// for "cmd.exe /k". The line is in the code page; the programs and the files it names see the
+// system's encoding. Nothing for any other line.
+std::optional<std::vector<std::string>> InterpreterArguments(std::string_view line) {
+  if (line.starts_with(kInterpreterPrefix)) {
+    return std::vector<std::string>{kShell, "-c", AnsiToNative(std::string(line.substr(std::strlen(kInterpreterPrefix))))};
+  }
+  if (line.starts_with(kConsolePrefix)) {
+    return ConsoleArguments(AnsiToNative(std::string(line.substr(std::strlen(kConsolePrefix)))));
+  }
+  return std::nullopt;
 }
 
 // A descriptor that turns readable when the child ends, or -1 on a kernel without pidfds.
@@ -132,10 +152,9 @@ BOOL CreateProcessA(const char* applicationName, char* commandLine, SECURITY_ATT
                     PROCESS_INFORMATION* processInformation) {
   ReapOrphans();
   if (applicationName || environment || !commandLine || !startupInfo || !processInformation) return 0;
-  const std::string_view line(commandLine);
-  if (!line.starts_with(kInterpreterPrefix)) return 0;
-  const char* command = commandLine + std::strlen(kInterpreterPrefix);
-  const pid_t pid = SpawnShell(command, *startupInfo, currentDirectory);
+  const auto arguments = InterpreterArguments(commandLine);
+  if (!arguments) return 0;
+  const pid_t pid = Spawn(*arguments, *startupInfo, currentDirectory);
   if (pid < 0) return 0;
   ChildProcess child{pid, UniqueFd(OpenProcessEndDescriptor(pid))};
   processInformation->hProcess = KernelObjects().Insert(std::move(child));

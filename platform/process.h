@@ -68,16 +68,22 @@ constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
 
 // The command interpreter: a command line that begins with this runs the rest with /bin/sh -c.
 inline constexpr char kInterpreterPrefix[] = "cmd.exe /c ";
+// A command line that begins with this runs the rest in a console window of its own
+// (platform/console_script.h), which takes the keyboard and shows the output.
+inline constexpr char kConsolePrefix[] = "cmd.exe /k ";
 
 // An anonymous pipe; the size is advisory and ignored.
 BOOL CreatePipe(HANDLE* readEnd, HANDLE* writeEnd, SECURITY_ATTRIBUTES* attributes, DWORD size);
 
-// Starts commandLine, which must begin with kInterpreterPrefix (any other line, an application
-// name or an environment block of its own fails). With STARTF_USESTDHANDLES the child's standard
-// output and error are the pipe ends hStdOutput and hStdError, and its input hStdInput; a null
-// or unknown handle there is /dev/null. Without it the child writes to the caller's own output
-// and error. Its input is never the caller's terminal. The show-window field and the creation
-// flags are accepted: the child has no window. Thread handle and id name its main thread.
+// Starts commandLine, which must begin with kInterpreterPrefix or kConsolePrefix (any other
+// line, an application name or an environment block of its own fails, and so does a console
+// whose program is missing). The line is in the code page; the shell or the console gets it
+// in the system's encoding, as the file routines hand over paths. With STARTF_USESTDHANDLES
+// the child's standard output and error are the pipe ends hStdOutput and hStdError, and its
+// input hStdInput; a null or unknown handle there is /dev/null. Without it the child writes to
+// the caller's own output and error. Its input is never the caller's terminal. The show-window
+// field and the creation flags are accepted: a shell child has no window, a console always
+// shows one. Thread handle and id name its main thread.
 BOOL CreateProcessA(const char* applicationName, char* commandLine,
                     SECURITY_ATTRIBUTES* processAttributes, SECURITY_ATTRIBUTES* threadAttributes,
                     BOOL inheritHandles, DWORD creationFlags, void* environment,

@@ -55,6 +55,15 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Queued: delivered through the window's procedure from the event loop, after the current
 // message, in the order posted; dropped when the window is gone by then.
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// While one lives, posted messages that come up in the event loop are kept back, in order;
+// when the last one goes they are queued again, as if posted then.
+class PostedMessageHold {
+ public:
+  PostedMessageHold();
+  ~PostedMessageHold();
+  PostedMessageHold(const PostedMessageHold&) = delete;
+  PostedMessageHold& operator=(const PostedMessageHold&) = delete;
+};
 
 BOOL GetWindowRect(HWND window, RECT* rect);  // screen coordinates, outer frame
 BOOL GetClientRect(HWND window, RECT* rect);  // left and top are 0
@@ -76,6 +85,7 @@ HWND SetFocus(HWND window);
 HWND GetFocus();
 
 constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOW = 5;
 
 }  // namespace platform

@@ -139,11 +139,11 @@ TEST(Process, ClosedAndForeignHandlesFail) {
   EXPECT_FALSE(CloseHandle(reinterpret_cast<HANDLE>(0x7fff0000)));
 }
 
-TEST(Process, OnlyInterpreterCommandLinesStart) {
+TEST(Process, OnlyInterpreterAndConsoleCommandLinesStart) {
   STARTUPINFOA startup;
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info;
-  for (std::string line : {"sh -c true", "cmd.exe /k true", "cmd.exe"}) {
+  for (std::string line : {"sh -c true", "cmd.exe /q true", "cmd.exe"}) {
     EXPECT_FALSE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, 1, 0, nullptr, nullptr, &startup, &info))
         << line;
   }

@@ -1,0 +1,94 @@
+// F5 in the real tavo on a real X display: the program runs in an xterm console that takes
+// the keyboard, shows its answer and waits for a key; then the output list holds the run's row.
+// Needs gcc (through the bundled compiler wrapper) and xterm besides what the display needs.
+#include <clocale>
+
+#include "xvfb_fixture.h"
+
+namespace {
+
+using namespace e2e;
+using namespace std::chrono_literals;
+
+using CompileAndRunOnXvfbTest = XvfbTest;
+
+constexpr char kScanfProgram[] =
+    "#include <stdio.h>\r\nint main(void) {\r\n  int n = 0;\r\n  scanf(\"%d\", &n);\r\n"
+    "  printf(\"twice: %d\\n\", n * 2);\r\n  return 0;\r\n}\r\n";
+
+// Whether anything darker than the background is drawn in the rectangle of the window.
+bool HoldsInk(Display* display, Window window, int x, int y, int width, int height) {
+  XImage* image = XGetImage(display, window, x, y, width, height, AllPlanes, ZPixmap);
+  if (image == nullptr) return false;
+  bool ink = false;
+  for (int row = 0; row < height && !ink; ++row) {
+    for (int column = 0; column < width && !ink; ++column) {
+      const unsigned long pixel = XGetPixel(image, column, row);
+      const unsigned long green = (pixel >> 8) & 0xFF;
+      ink = green < 0x80;
+    }
+  }
+  XDestroyImage(image);
+  return ink;
+}
+
+// The cell "状态" of the output list's first row, as the main window lays it out.
+bool FirstRowHasAState(Display* display, Window mainWindow) { return HoldsInk(display, mainWindow, 107, 486, 70, 16); }
+
+// The text on the console's screen, selected with the mouse as a user would copy it.
+std::string ConsoleText(Window console) {
+  const std::string id = std::to_string(console);
+  std::system(("xdotool mousemove --window " + id + " 1 1 mousedown 1 mousemove --window " + id +
+               " 400 200 mouseup 1")
+                  .c_str());
+  return CommandOutput("xclip -o -selection primary 2>/dev/null");
+}
+
+bool IsShown(Display* display, Window window) {
+  XWindowAttributes attributes{};
+  return XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable;
+}
+
+void Focus(Window window) { std::system(("xdotool windowfocus --sync " + std::to_string(window)).c_str()); }
+
+TEST_F(CompileAndRunOnXvfbTest, F5RunsTheProgramInAConsoleThatTakesTheKeyboardAndWaitsForAKey) {
+  std::setlocale(LC_CTYPE, "C.UTF-8");  // for reading the console's compound-text title
+  const std::string tree = CopyInstallationTree();
+  std::ofstream(tree + "/twice.c", std::ios::binary) << kScanfProgram;
+  Child tavo;
+  ASSERT_TRUE(StartTavo(tavo, tree, {"twice.c"}));
+  Window window = 0;
+  ASSERT_TRUE(WaitFor([&] { return (window = FindWindowByTitle(display_, Utf8(u8"Tavo 编辑器"))) != 0; }, 30s));
+  std::this_thread::sleep_for(1s);  // drawn
+  EXPECT_FALSE(FirstRowHasAState(display_, window));
+
+  Focus(window);
+  std::system("xdotool key F5");
+  Window console = 0;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        console = FindWindowByTitle(display_, Utf8(u8"Tavo调试"));
+        return console != 0 && IsShown(display_, console);
+      },
+      60s))
+      << "no console titled Tavo调试";
+  Focus(console);
+  std::system("xdotool type 21");
+  std::system("xdotool key Return");
+  std::string text;
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        text = ConsoleText(console);
+        return text.find("twice: 42") != std::string::npos && text.find(Utf8(u8"请按任意键继续. . .")) != std::string::npos;
+      },
+      20s))
+      << "console shows: " << text;
+
+  Focus(console);
+  std::system("xdotool key space");
+  EXPECT_TRUE(WaitFor([&] { return FindWindowByTitle(display_, Utf8(u8"Tavo调试")) == 0; }, 20s))
+      << "the console stayed after the key";
+  EXPECT_TRUE(WaitFor([&] { return FirstRowHasAState(display_, window); }, 20s)) << "no row after the run";
+}
+
+}  // namespace

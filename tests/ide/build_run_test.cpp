@@ -1,0 +1,317 @@
+// Compile and run, compile only, link and run through the real liblinker.so and the bundled
+// compiler wrapper (the system's gcc), with a console that needs no display and an analysis
+// plug-in that records what it is given and answers what the test says.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTimer>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "commands_fixture.h"
+#include "framework/list_view.h"
+#include "ide/build_run.h"
+#include "ide/config_ini.h"
+#include "ide/documents.h"
+#include "ide/editing_commands.h"
+#include "platform/code_page.h"
+#include "platform/ini_file.h"
+#include "program_fixture.h"
+#include "tests/support/path_override.h"
+
+namespace {
+
+std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+const std::string kPrompt = Utf8(u8"请按任意键继续. . .");
+constexpr char kScanfProgram[] =
+    "#include <stdio.h>\r\nint main(void) {\r\n  int n = 0;\r\n  scanf(\"%d\", &n);\r\n"
+    "  printf(\"twice: %d\\n\", n * 2);\r\n  return 0;\r\n}\r\n";
+constexpr char kAnalysisPlugin[] = "recording_analysis.so";
+
+class BuildRunTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    for (const char* folder : {"Debug", "Compiler", "program/Plugin"}) {
+      ASSERT_EQ(mkdir(PathOf(folder).c_str(), 0755), 0) << folder;
+    }
+    ASSERT_EQ(symlink(TAVO_DIST_DIR "/liblinker.so", ProgramPath("liblinker.so").c_str()), 0);
+    ASSERT_EQ(symlink(TAVO_DIST_DIR "/Compiler/gcc", PathOf("Compiler/gcc").c_str()), 0);
+    ASSERT_EQ(symlink(TAVO_SAMPLE_PLUGINS "/recording_analysis.so", ProgramPath("Plugin/recording_analysis.so").c_str()),
+              0);
+    SetConfig(kCompilerSection, kCompilerKey, "/Compiler/gcc");
+    SetConfig(kOutputSection, kAnalysisPluginKey, kAnalysisPlugin);
+    WriteBaseFile("console-input", "k");
+  }
+
+  void SetConfig(const char* section, const char* key, const std::string& value) {
+    platform::WritePrivateProfileStringA(section, key, value, PathOf("config.ini"));
+  }
+
+  // A compiler of the test's own: a /bin/sh script body, called as COMPILER SOURCE -o OUTPUT.
+  void UseCompilerScript(const std::string& body) {
+    WriteBaseFile("Compiler/script", "#!/bin/sh\n" + body);
+    ASSERT_EQ(chmod(PathOf("Compiler/script").c_str(), 0755), 0);
+    SetConfig(kCompilerSection, kCompilerKey, "/Compiler/script");
+  }
+
+  std::string BaseFileText(const std::string& name) const {
+    return platform::ReadWholeFile(PathOf(name)).value_or("[missing]");
+  }
+
+  static framework::ListView* OutputList() { return MainWindow->Find<framework::ListView>(kOutputList); }
+
+  static std::vector<std::vector<std::string>> Rows() {
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 0; row < OutputList()->RowCount(); ++row) {
+      rows.push_back({OutputList()->Cell(row, 1), OutputList()->Cell(row, 2), OutputList()->Cell(row, 3)});
+    }
+    return rows;
+  }
+
+  static std::set<int> MarkedLines() {
+    std::set<int> lines;
+    for (int line = Editor->MarkerNext(0, kBookmarkMask); line >= 0; line = Editor->MarkerNext(line + 1, kBookmarkMask)) {
+      lines.insert(line);
+    }
+    return lines;
+  }
+
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const framework::DialogRequest& request : dialogs_) texts.push_back(request.text);
+    return texts;
+  }
+
+  PathOverride consoleOnPath_;
+};
+
+TEST_F(BuildRunTest, CompileAndRunRunsTheEditorsProgramInTheConsoleWithItsKeyboard) {
+  WriteBaseFile("console-input", "21\nk");
+  bool consoleSeenWithButtonDisabled = false;
+  RunProgram([&] {
+    Editor->SetText(kScanfProgram);
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+      if (platform::PathExists(PathOf("console-arguments")) && MainToolbar()->IsButtonDisabled(kDebugButton)) {
+        consoleSeenWithButtonDisabled = true;
+      }
+    });
+    sampler.start(5);
+    CompileAndRun();
+    EXPECT_FALSE(MainToolbar()->IsButtonDisabled(kDebugButton));
+    ASSERT_EQ(Rows(), (std::vector<std::vector<std::string>>{{"成功", "", ""}}));
+    EXPECT_TRUE(std::regex_match(OutputList()->Cell(0, 0), std::regex("(0|[1-9][0-9]?)(:(0|[1-9][0-9]?)){2}")))
+        << OutputList()->Cell(0, 0);
+  });
+  EXPECT_EQ(BaseFileText("console-output"), "twice: 42\n\x1B]2;" + Utf8(u8"Tavo调试") + "\x07" + kPrompt + "\n");
+  EXPECT_NE(BaseFileText("console-arguments").find("-T\n" + Utf8(u8"Tavo调试") + "\n"), std::string::npos);
+  EXPECT_TRUE(consoleSeenWithButtonDisabled);
+  // The editor's text went to one of the numbered sources, with a line end added.
+  int sources = 0;
+  for (int n = 1; n <= 10; ++n) {
+    if (const auto text = platform::ReadWholeFile(PathOf("Debug/" + std::to_string(n) + ".c"))) {
+      EXPECT_EQ(*text, std::string(kScanfProgram) + "\r\n");
+      ++sources;
+    }
+  }
+  EXPECT_EQ(sources, 1);
+}
+
+TEST_F(BuildRunTest, CompileAndRunRunsOnlyWhenTheCompilerPrintedNothingOrOnlyMissedANewline) {
+  struct Case {
+    const char* printed;
+    bool runs;
+  };
+  const std::vector<Case> cases = {
+      {"", true},
+      {"x.c:3:1: warning: no newline at end of file\nx.c:1:1: error: boom\n", true},
+      {"x.c:1:1: error: boom\n", false},
+      {" ", false},  // the runner puts a line end before what it read
+  };
+  RunProgram([&] {
+    for (const Case& c : cases) {
+      platform::DeleteFile(PathOf("console-output"));
+      OutputList()->Clear();
+      UseCompilerScript(std::string("printf '%s' '") + c.printed + "'\nprintf '#!/bin/sh\\necho ran\\n' >\"$3\"\nchmod +x \"$3\"\n");
+      CompileAndRun();
+      EXPECT_EQ(BaseFileText("console-output") == "ran\n\x1B]2;" + Utf8(u8"Tavo调试") + "\x07" + kPrompt + "\n", c.runs)
+          << c.printed;
+      EXPECT_EQ(Rows() == (std::vector<std::vector<std::string>>{{"成功", "", ""}}), c.runs) << c.printed;
+    }
+  });
+}
+
+TEST_F(BuildRunTest, WithoutAConsoleProgramTheRunIsReportedAsFailedNotAsASuccess) {
+  UseCompilerScript(": >\"$3\"\n");  // shell built-ins only: PATH holds nothing below
+  const PathOverride noConsole(Dir());
+  RunProgram([&] {
+    CompileAndRun();
+    EXPECT_EQ(Rows(), std::vector<std::vector<std::string>>{});
+    EXPECT_FALSE(MainToolbar()->IsButtonDisabled(kDebugButton));
+  });
+  ASSERT_EQ(dialogs_.size(), 1u);
+  EXPECT_NE(dialogs_[0].text.find("xterm"), std::string::npos) << dialogs_[0].text;
+}
+
+TEST_F(BuildRunTest, BuildCommandsGivenWhileABuildWaitsForItsCompilerDoNothing) {
+  UseCompilerScript("echo run >>compiler-runs\nsleep 1\necho 'x.c:1:1: error: boom'\n");
+  RunProgram([&] {
+    bool triedMeanwhile = false;
+    QTimer::singleShot(200, [&] {
+      CompileAndRun();
+      CompileOnly();
+      LinkProgram();
+      triedMeanwhile = true;
+    });
+    CompileAndRun();
+    EXPECT_TRUE(triedMeanwhile);
+  });
+  EXPECT_EQ(BaseFileText("compiler-runs"), "run\n");
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
+// The library file is missing, or it lacks the export (the analysis plug-in stands in for it).
+class MissingLinkerTest : public BuildRunTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(MissingLinkerTest, EndsTheProgramWithTheFatalBoxAtTheFirstBuild) {
+  ASSERT_EQ(unlink(ProgramPath("liblinker.so").c_str()), 0);
+  ASSERT_EQ(symlink(GetParam(), ProgramPath("liblinker.so").c_str()), 0);
+  RunProgram([&] { CompileOnly(); });
+  ASSERT_FALSE(dialogs_.empty());
+  EXPECT_EQ(dialogs_[0].text, "运行时出错!\n无法找到指定DLL库文件“liblinker.so”中的输出命令“BuildResource”");
+  EXPECT_EQ(endCodes_.front(), framework::kFatalStopExitCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Libraries, MissingLinkerTest,
+                         ::testing::Values("missing.so", TAVO_SAMPLE_PLUGINS "/recording_analysis.so"));
+
+TEST_F(BuildRunTest, WithoutADebugFolderTheCompilersComplaintStopsTheRun) {
+  ASSERT_EQ(rmdir(PathOf("Debug").c_str()), 0);
+  RunProgram([&] {
+    Editor->SetText(kScanfProgram);
+    CompileAndRun();
+  });
+  EXPECT_FALSE(platform::PathExists(PathOf("Debug")));
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
+// Saved files in folders whose names a shell would split or run.
+class SavedFileBuildTest : public BuildRunTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SavedFileBuildTest, CompileOnlyThenLinkThenRunWorkOnTheSavedFile) {
+  const std::string folder = PathOf(GetParam());
+  ASSERT_EQ(mkdir(platform::AnsiToNative(folder).c_str(), 0755), 0);
+  const std::string source = folder + "/a.c";
+  ASSERT_TRUE(platform::WriteWholeFile(source, "#include <stdio.h>\r\nint main(void) { puts(\"linked\"); return 0; }\r\n"));
+  const auto lastDetails = [] { return OutputList()->Cell(OutputList()->RowCount() - 1, 3); };
+  RunProgram([&] {
+    LoadFileAsDocument(source);
+    CompileOnly();
+    EXPECT_TRUE(platform::PathExists(source + ".o"));
+    EXPECT_EQ(lastDetails(), "编译完成");
+    LinkProgram();
+    EXPECT_TRUE(platform::PathExists(source + ".o.exe"));
+    EXPECT_EQ(lastDetails(), "连接完成");
+    RunLinkedProgram();
+    // A second link asks for the object of the object, which no compile made.
+    LinkProgram();
+    EXPECT_EQ(LastBuiltSource, source + ".o.o");
+    EXPECT_FALSE(platform::PathExists(source + ".o.o.exe"));
+    EXPECT_EQ(lastDetails(), "连接完成");
+  });
+  EXPECT_EQ(BaseFileText("console-output"),
+            "linked\n\x1B]2;" + Utf8(u8"Tavo编译连接模式(编译-》连接)") + "\x07" + kPrompt + "\n");
+  EXPECT_FALSE(platform::PathExists(PathOf("pwned")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, SavedFileBuildTest,
+                         ::testing::Values("my 程序", "a;b $(touch pwned) `touch pwned` 'q' & c"));
+
+// The answers of the analysis plug-in.
+TEST_F(BuildRunTest, AnswerLinesBecomeErrorRowsAndMarksOnTheLinesTheyName) {
+  WriteBaseFile("analysis-answer",
+                "expected ';'^&/12\r\n"
+                "a line without separator\r\n"
+                "full-width^&/\xA3\xB3\r\n"  // "３"
+                "\r\n"
+                "no number^&/abc^&/ignored\r\n");
+  RunProgram([&] {
+    Editor->SetText(std::string(20, '\n'));
+    Editor->MarkerAdd(5, kBookmarkMarker);  // a bookmark goes with the old marks
+    OutputList()->AddRow({"old"});
+    AnalyseBuildOutput("\r\nx.c:12:1: error: expected ';'");
+    EXPECT_EQ(Rows(), (std::vector<std::vector<std::string>>{
+                          {"错误", "12", "expected ';'"}, {"错误", "\xA3\xB3", "full-width"}, {"错误", "abc", "no number"}}));
+    EXPECT_EQ(MarkedLines(), (std::set<int>{11, 2}));
+    // The click goes to the line the mark is on.
+    const std::vector<std::pair<int, int>> clicks = {{0, 11}, {1, 2}, {2, 0}, {-1, 0}};
+    for (const auto& [row, line] : clicks) {
+      Editor->GotoLine(7);
+      OutputList()->SelectRow(row);
+      OnMainWindowOutputListClick();
+      EXPECT_EQ(Editor->GetCurrentLine(), line) << "row " << row;
+    }
+  });
+}
+
+TEST_F(BuildRunTest, RightClickCopiesTheCurrentRowsMessage) {
+  RunProgram([&] {
+    OutputList()->AddRow({"9:5:7", "错误", "3", "error: boom"});
+    for (const auto& [row, copied] : std::vector<std::pair<int, std::string>>{{0, "error: boom"}, {-1, ""}}) {
+      OutputList()->SelectRow(row);
+      OnMainWindowOutputListRightClick();
+      EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), copied);
+    }
+  });
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"错误信息成功复制", "错误信息成功复制"}));
+  EXPECT_EQ(dialogs_[0].style, 0u);
+}
+
+TEST_F(BuildRunTest, ThePluginGetsGccsMessagesWithoutTheSourcePath) {
+  RunProgram([&] {
+    Editor->SetText("int main(void) {\r\n  int x = 1\r\n  return y;\r\n}\r\n");
+    CompileAndRun();
+    const std::string given = BaseFileText("analysis-input");
+    EXPECT_NE(given.find(":3:"), std::string::npos) << given;
+    EXPECT_EQ(given.find(LastBuiltSource), std::string::npos) << given;
+    EXPECT_EQ(given.find("/Debug/"), std::string::npos) << given;
+  });
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
+TEST_F(BuildRunTest, TheBundledPluginPutsGccsErrorsOnTheLinesGccNames) {
+  ASSERT_EQ(symlink(TAVO_DIST_DIR "/Plugin/gcc.so", ProgramPath("Plugin/gcc.so").c_str()), 0);
+  SetConfig(kOutputSection, kAnalysisPluginKey, "gcc.so");
+  RunProgram([&] {
+    Editor->SetText("int main(void) {\r\n  int x = 1\r\n  return 0;\r\n  undeclared = 2;\r\n}\r\n");
+    CompileAndRun();
+    ASSERT_EQ(OutputList()->RowCount(), 2);
+    EXPECT_EQ(OutputList()->Cell(0, 2), "3");
+    EXPECT_EQ(OutputList()->Cell(1, 2), "4");
+    EXPECT_EQ(MarkedLines(), (std::set<int>{2, 3}));
+    OutputList()->SelectRow(1);
+    OnMainWindowOutputListClick();
+    EXPECT_EQ(Editor->GetCurrentLine(), 3);
+  });
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
+TEST_F(BuildRunTest, WithoutABoundPluginTheRowsStayAndTheMarksGo) {
+  SetConfig(kOutputSection, kAnalysisPluginKey, "missing.so");
+  RunProgram([&] {
+    Editor->SetText(std::string(5, '\n'));
+    Editor->MarkerAdd(2, kBookmarkMarker);
+    OutputList()->AddRow({"old"});
+    AnalyseBuildOutput("\r\nerror");
+    EXPECT_EQ(OutputList()->RowCount(), 1);
+    EXPECT_EQ(MarkedLines(), std::set<int>{});
+  });
+}
+
+}  // namespace
