@@ -1,6 +1,8 @@
 // Hand-written operations of the length, line, selection and caret groups.
+#include "editor/range_bytes.h"
 #include "editor/sci_editor.h"
 #include "editor/scintilla_messages.h"
+#include "editor/utf8_column.h"
 
 using namespace scintilla;
 
@@ -32,6 +34,14 @@ int SciEditor::GetCurrentLine() {
   return static_cast<int>(DirectCall(SCI_LINEFROMPOSITION, DirectCall(SCI_GETCURRENTPOS)));
 }
 
+// Counted here when the line before the caret is plain UTF-8, which the component would step
+// through one character at a time; any other line it counts itself.
 int SciEditor::GetCurrentColumn() {
-  return static_cast<int>(DirectCall(SCI_GETCOLUMN, DirectCall(SCI_GETCURRENTPOS)));
+  const int caret = static_cast<int>(DirectCall(SCI_GETCURRENTPOS));
+  if (DirectCall(SCI_GETCODEPAGE) == SC_CP_UTF8) {
+    const int lineStart = static_cast<int>(DirectCall(SCI_POSITIONFROMLINE, DirectCall(SCI_LINEFROMPOSITION, caret)));
+    const int tabWidth = static_cast<int>(DirectCall(SCI_GETTABWIDTH));
+    if (const auto column = Utf8Column(RangeBytes(*this, lineStart, caret), tabWidth)) return *column;
+  }
+  return static_cast<int>(DirectCall(SCI_GETCOLUMN, static_cast<platform::WPARAM>(caret)));
 }

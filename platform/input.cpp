@@ -82,10 +82,13 @@ QString KeyText(int qtKey) {
     default:
       break;
   }
-  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return QString(QChar(qtKey));
-  if (qtKey < Qt::Key_A || qtKey > Qt::Key_Z) return QString();
-  const QChar letter(qtKey);
-  return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0 ? QString(letter) : QString(letter.toLower());
+  const bool shift = (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
+    const QChar letter(qtKey);
+    return shift ? QString(letter) : QString(letter.toLower());
+  }
+  const int character = CharacterOfQtKey(qtKey, shift);
+  return character == 0 ? QString() : QString(QChar(character));
 }
 
 void DeliverKeyPress(int qtKey) {

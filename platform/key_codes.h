@@ -9,6 +9,9 @@ namespace platform {
 int VirtualKeyFromQtKey(int qtKey);
 // The Qt key of a virtual key; 0 for one that has none here.
 int QtKeyFromVirtualKey(int virtualKey);
+// The character a digit or punctuation key types on a US keyboard, with Shift or without; 0
+// for any other key. Qt's codes of these keys are the characters themselves.
+int CharacterOfQtKey(int qtKey, bool shift);
 
 // Repeat count 1; bit 30 the previous key state (down for a repeat and for every release),
 // bit 31 set for a release.

@@ -29,6 +29,18 @@ QRegularExpression Compile(const std::string& pattern, bool ignoreCase, bool mul
   return QRegularExpression(AnsiToQString(pattern), options);
 }
 
+// The completion list searches one index at every keystroke, and converting it costs more than
+// the search: the text searched last keeps its conversion.
+QString SearchedText(const std::string& text) {
+  thread_local std::string lastText;
+  thread_local QString lastConverted = AnsiToQString(lastText);
+  if (text != lastText) {
+    lastConverted = AnsiToQString(text);
+    lastText = text;
+  }
+  return lastConverted;
+}
+
 }  // namespace
 
 void RegExp::SetPattern(const std::string& pattern) { pattern_ = pattern; }
@@ -39,14 +51,14 @@ void RegExp::SetMultiline(bool on) { multiline_ = on; }
 
 bool RegExp::Test(const std::string& text) const {
   const QRegularExpression expression = Compile(pattern_, ignoreCase_, multiline_);
-  return expression.isValid() && expression.match(AnsiToQString(text)).hasMatch();
+  return expression.isValid() && expression.match(SearchedText(text)).hasMatch();
 }
 
 std::shared_ptr<const RegExpMatches> RegExp::Execute(const std::string& text) const {
   const QRegularExpression expression = Compile(pattern_, ignoreCase_, multiline_);
   if (!expression.isValid()) return nullptr;
   auto state = std::make_unique<RegExpMatches::State>();
-  state->text = AnsiToQString(text);
+  state->text = SearchedText(text);
   if (global_) {
     QRegularExpressionMatchIterator found = expression.globalMatch(state->text);
     while (found.hasNext()) state->matches.push_back(found.next());

@@ -184,5 +184,17 @@ constexpr int VK_F4 = VK_F1 + 3;
 constexpr int VK_F5 = VK_F1 + 4;
 constexpr int VK_F6 = VK_F1 + 5;
 constexpr int VK_F7 = VK_F1 + 6;
+// The punctuation keys of a US keyboard, by the character each types without Shift.
+constexpr int VK_OEM_1 = 0xBA;       // ;
+constexpr int VK_OEM_PLUS = 0xBB;    // =
+constexpr int VK_OEM_COMMA = 0xBC;   // ,
+constexpr int VK_OEM_MINUS = 0xBD;   // -
+constexpr int VK_OEM_PERIOD = 0xBE;  // .
+constexpr int VK_OEM_2 = 0xBF;       // /
+constexpr int VK_OEM_3 = 0xC0;       // `
+constexpr int VK_OEM_4 = 0xDB;       // [
+constexpr int VK_OEM_5 = 0xDC;       // backslash
+constexpr int VK_OEM_6 = 0xDD;       // ]
+constexpr int VK_OEM_7 = 0xDE;       // '
 
 }  // namespace platform

@@ -257,6 +257,21 @@ TEST_F(CompletionListTest, AnyOtherKeyInTheListGoesToTheEditorAtTheWordsEnd) {
   });
 }
 
+TEST_F(CompletionListTest, DigitsAndPunctuationTypedInTheListReachTheEditor) {
+  RunWithEditor([&] {
+    for (const char* typed : {";", ".", ",", "[", "=", "/", "'", "9"}) {
+      SCOPED_TRACE(typed);
+      Start("");
+      Type("pu");
+      Press(Qt::Key_Down);
+      ASSERT_TRUE(ListHasFocus());
+      Type(typed);
+      EXPECT_FALSE(ListHasFocus());
+      EXPECT_EQ(EditorText(), std::string("pu") + typed);
+    }
+  });
+}
+
 TEST_F(CompletionListTest, LeftOrRightInTheEditorHidesTheList) {
   RunWithEditor([&] {
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right}) {

@@ -9,6 +9,7 @@
 
 #include "framework/list_view.h"
 #include "framework/status_bar.h"
+#include "ide/enclosing_bracket.h"
 #include "ide/main_menu.h"
 #include "ide/main_window_definition.h"
 #include "platform/menu.h"
@@ -72,11 +73,37 @@ TEST_F(EditorViewHandlersTest, HighlightsTheBracketThatEnclosesTheCaretOnItsLine
       {"a brace does not close a parenthesis", "(a}", 3, {0}},
       {"earlier lines never count", "f(\n)", 4, {}},
       {"after a Chinese character", "(中文", 7, {0}},
+      // A bracket pairs only with one of its own style.
+      {"closing bracket in a string", "f(\")\"", 5, {1}},
+      {"closing bracket in a character", "g(')'", 5, {1}},
+      {"closing bracket in a comment", "(a /* ) */", 10, {0}},
+      {"opening bracket in a comment", "x) /* ( */", 10, {6}},
+      {"pair inside a string", "s = \"(a)\"; (b", 13, {11}},
   };
   RunProgram([&] {
     for (const BracketCase& c : cases) {
       SCOPED_TRACE(c.name);
       SetTextAndCaret(c.text, c.caret);
+      EXPECT_EQ(HighlightedPositions(), c.highlighted);
+    }
+  });
+}
+
+// Before the component has styled the line, each opening bracket is asked for its partner.
+TEST_F(EditorViewHandlersTest, HighlightsTheEnclosingBracketOfAnUnstyledLine) {
+  const BracketCase cases[] = {
+      {"inner call closed before the caret", "f(a, g(b)", 9, {1}},
+      {"partner found further on", "f(a, g(b) + c)", 9, {1, 13}},
+      {"closed before the caret", "(a)", 3, {}},
+  };
+  RunProgram([&] {
+    for (const BracketCase& c : cases) {
+      SCOPED_TRACE(c.name);
+      SetTextAndCaret(c.text, c.caret);
+      Editor->BraceHighlight(-2, -1);
+      Editor->StartStyling(0, 0);
+      ASSERT_LT(Editor->GetEndStyled(), c.caret);
+      HighlightEnclosingBracket();
       EXPECT_EQ(HighlightedPositions(), c.highlighted);
     }
   });

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 
@@ -40,6 +42,32 @@ TEST(KeyState, KeyIsDownWhileItsKeyDownIsHandledAndUpAfterwards) {
   EXPECT_TRUE(Down(VK_CONTROL));
   QTest::keyRelease(WidgetFromWindow(window), Qt::Key_Control);
   EXPECT_FALSE(Down(VK_CONTROL));
+}
+
+// A simulated press types what the key types on a US keyboard with Shift as it is held now.
+TEST(SimulatedKeyPress, TypesTheKeysCharacterWithOrWithoutShift) {
+  struct Case {
+    int virtualKey;
+    bool shift;
+    const char* typed;
+  };
+  const Case cases[] = {
+      {'A', false, "a"},         {'A', true, "A"},          {'9', false, "9"},
+      {'9', true, "("},          {VK_OEM_1, false, ";"},    {VK_OEM_1, true, ":"},
+      {VK_OEM_4, false, "["},    {VK_OEM_7, true, "\""},    {VK_OEM_PERIOD, false, "."},
+  };
+  QLineEdit edit;
+  edit.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&edit));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    edit.clear();
+    if (c.shift) QTest::keyPress(&edit, Qt::Key_Shift);
+    SimulateKeyPress(c.virtualKey);
+    QCoreApplication::processEvents();
+    if (c.shift) QTest::keyRelease(&edit, Qt::Key_Shift);
+    EXPECT_EQ(edit.text().toStdString(), c.typed);
+  }
 }
 
 TEST(KeyState, OutOfRangeKeysAreUp) {
