@@ -174,7 +174,18 @@ bool ValidCall(const void* input, int length, const void* output, int size) {
   return input && length != 0 && length >= -1 && size >= 0 && (size == 0 || output);
 }
 
+// The code page holds ASCII as it stands, and most texts (names, words of the lists, paths) are
+// ASCII: they need no converter.
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool IsAscii(std::u16string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; });
+}
+
 std::optional<QString> ToQString(const std::string& text, bool* replaced) {
+  if (IsAscii(text)) return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   const auto wide = DecodeToWide(CP_ACP, text, replaced);
   if (!wide) return std::nullopt;
   return QString::fromUtf16(wide->data(), static_cast<qsizetype>(wide->size()));
@@ -183,6 +194,7 @@ std::optional<QString> ToQString(const std::string& text, bool* replaced) {
 std::optional<std::string> FromQString(const QString& text, bool* replaced) {
   const std::u16string_view wide(reinterpret_cast<const char16_t*>(text.utf16()),
                                  static_cast<std::size_t>(text.size()));
+  if (IsAscii(wide)) return text.toLatin1().toStdString();
   return EncodeFromWide(CP_ACP, wide, nullptr, replaced);
 }
 
