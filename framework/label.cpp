@@ -4,11 +4,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <unordered_map>
 
+#include "framework/unit_subclass.h"
 #include "platform/code_page.h"
 #include "platform/window.h"
-#include "platform/window_subclass.h"
 
 namespace framework {
 
@@ -38,24 +37,12 @@ class MnemonicLabel : public QLabel {
 
 MnemonicLabel* Shown(QWidget* widget) { return static_cast<MnemonicLabel*>(widget); }
 
-// The labels by window, with the procedure their own one passes other messages on to.
-struct LabelWindow {
-  Label* label;
-  platform::WNDPROC previous;
-};
-
-std::unordered_map<platform::HWND, LabelWindow>& LabelWindows() {
-  static auto* const windows = new std::unordered_map<platform::HWND, LabelWindow>;
-  return *windows;
+std::optional<platform::LRESULT> TakeFeedback(Label& label, platform::UINT message, platform::WPARAM wParam) {
+  if (message == kLabelFeedbackMessage) return label.RaiseFeedback(static_cast<int>(wParam));
+  return std::nullopt;
 }
 
-platform::LRESULT LabelProcedure(platform::HWND window, platform::UINT message, platform::WPARAM wParam,
-                                 platform::LPARAM lParam) {
-  const auto found = LabelWindows().find(window);
-  if (found == LabelWindows().end()) return platform::DefWindowProcA(window, message, wParam, lParam);
-  if (message == kLabelFeedbackMessage) return found->second.label->RaiseFeedback(static_cast<int>(wParam));
-  return platform::CallWindowProcA(found->second.previous, window, message, wParam, lParam);
-}
+using LabelWindows = UnitSubclass<Label, &TakeFeedback>;
 
 }  // namespace
 
@@ -65,14 +52,10 @@ Label::Label(const ControlDefinition& definition, QWidget* parent)
     if (OnDoubleClick) OnDoubleClick();
   };
   SetCaption(definition.caption);
-  const platform::HWND window = Handle();
-  LabelWindows()[window] = {this, platform::SubclassWindow(window, &LabelProcedure)};
+  LabelWindows::Add(this, Handle());
 }
 
-Label::~Label() {
-  // The window may be gone already; its handle is never reused.
-  std::erase_if(LabelWindows(), [this](const auto& entry) { return entry.second.label == this; });
-}
+Label::~Label() { LabelWindows::Remove(this); }
 
 std::string Label::Caption() const { return platform::QStringToAnsi(Shown(Widget())->text()); }
 

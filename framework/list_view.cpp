@@ -3,37 +3,24 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTreeView>
-#include <unordered_map>
 
 #include "framework/item_view_rows.h"
 #include "framework/list_view_rows.h"
+#include "framework/unit_subclass.h"
 #include "platform/code_page.h"
 #include "platform/input.h"
 #include "platform/window.h"
-#include "platform/window_subclass.h"
 
 namespace framework {
 namespace {
 
-// The list views by window, with the procedure their own one passes messages on to. Keys are
-// taken as the window's key-down message, before the view has seen them.
-struct ListViewWindow {
-  ListView* list;
-  platform::WNDPROC previous;
-};
-
-std::unordered_map<platform::HWND, ListViewWindow>& ListViewWindows() {
-  static auto* const windows = new std::unordered_map<platform::HWND, ListViewWindow>;
-  return *windows;
+// Keys are taken as the window's key-down message, before the view has seen them.
+std::optional<platform::LRESULT> TakeKeyDown(ListView& list, platform::UINT message, platform::WPARAM wParam) {
+  if (message == platform::WM_KEYDOWN && !list.PassesKeyDown(static_cast<int>(wParam))) return 0;
+  return std::nullopt;
 }
 
-platform::LRESULT ListViewProcedure(platform::HWND window, platform::UINT message, platform::WPARAM wParam,
-                                    platform::LPARAM lParam) {
-  const auto found = ListViewWindows().find(window);
-  if (found == ListViewWindows().end()) return platform::DefWindowProcA(window, message, wParam, lParam);
-  if (message == platform::WM_KEYDOWN && !found->second.list->PassesKeyDown(static_cast<int>(wParam))) return 0;
-  return platform::CallWindowProcA(found->second.previous, window, message, wParam, lParam);
-}
+using ListViewWindows = UnitSubclass<ListView, &TakeKeyDown>;
 
 bool Held(int virtualKey) { return (platform::GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
 
@@ -68,14 +55,10 @@ ListView::ListView(const ControlDefinition& definition, QWidget* parent)
   QObject::connect(tree, &QAbstractItemView::activated, static_cast<QObject*>(this), [this] {
     if (OnItemActivate) OnItemActivate();
   });
-  const platform::HWND window = Handle();
-  ListViewWindows()[window] = {this, platform::SubclassWindow(window, &ListViewProcedure)};
+  ListViewWindows::Add(this, Handle());
 }
 
-ListView::~ListView() {
-  // The window may be gone already; its handle is never reused.
-  std::erase_if(ListViewWindows(), [this](const auto& entry) { return entry.second.list == this; });
-}
+ListView::~ListView() { ListViewWindows::Remove(this); }
 
 bool ListView::PassesKeyDown(int virtualKey) const {
   if (!OnKeyDown) return true;
