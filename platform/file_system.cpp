@@ -24,10 +24,6 @@ namespace {
 // for another file's path.
 std::string ToNative(const std::string& path) { return NativePath(path).value_or(std::string()); }
 
-std::string FromNative(const std::string& native) {
-  return QStringToAnsi(QFile::decodeName(QByteArray::fromStdString(native)));
-}
-
 bool NativeExists(const std::string& native) {
   struct stat status {};
   return lstat(native.c_str(), &status) == 0;
@@ -240,7 +236,7 @@ std::optional<std::string> PathFromNative(const std::string& native) {
   return QStringToAnsiExactly(text);
 }
 
-std::string ResolveFileName(const std::string& path) { return FromNative(ResolvedNative(path)); }
+std::string ResolveFileName(const std::string& path) { return NativeToAnsi(ResolvedNative(path)); }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   // Non-blocking, so that opening a pipe with no writer returns at once.
@@ -324,7 +320,7 @@ std::string WorkingDirectory() {
     if (errno != ERANGE) return std::string();
     buffer.resize(buffer.size() * 2);
   }
-  return FromNative(buffer.c_str());
+  return NativeToAnsi(buffer.c_str());
 }
 
 std::string ProgramDirectory() {
@@ -339,7 +335,7 @@ std::string ProgramDirectory() {
     buffer.resize(buffer.size() * 2);
   }
   const std::size_t slash = buffer.rfind('/');
-  return FromNative(slash == 0 ? "/" : buffer.substr(0, slash));
+  return NativeToAnsi(slash == 0 ? "/" : buffer.substr(0, slash));
 }
 
 std::vector<std::string> FindFiles(const std::string& pattern, std::vector<std::string>* refused) {
@@ -349,7 +345,7 @@ std::vector<std::string> FindFiles(const std::string& pattern, std::vector<std::
   std::vector<std::string> names;
   for (const auto& entry : NativeEntries(nativeFolder)) {
     const std::string nativePath = Joined(nativeFolder, entry);
-    if (IsDirectory(nativePath) || !MatchesPattern(namePattern, FromNative(entry))) continue;
+    if (IsDirectory(nativePath) || !MatchesPattern(namePattern, NativeToAnsi(entry))) continue;
     if (std::optional<std::string> name = PathFromNative(entry)) {
       names.push_back(std::move(*name));
     } else if (refused) {
