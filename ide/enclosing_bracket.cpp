@@ -20,9 +20,9 @@ bool IsParenthesis(char c) { return c == '(' || c == ')'; }
 // BraceMatch pairs a bracket with the first bracket of the opposite side, of its kind and its
 // style, at which the brackets of that kind and style between them balance. Counted back from
 // the caret, an opening bracket is therefore closed before the caret exactly when a closing
-// bracket of its kind and style stands between them unpaired: one pass with a count per kind
-// and style gives BraceMatch's answer without asking it once per bracket, which on a long line
-// costs a call per bracket. It holds only where the text is styled.
+// bracket of its kind and style stands between them unpaired. So one pass with a count per kind
+// and style gives BraceMatch's answer, where asking BraceMatch at every opening bracket would
+// scan ahead from each. It holds only where the text is styled.
 std::optional<int> FirstUnclosedByCounting(std::string_view line, int lineStart) {
   std::array<std::array<int, 256>, 2> unpaired{};
   for (std::size_t i = line.size(); i > 0; --i) {
@@ -51,8 +51,7 @@ std::optional<int> FirstUnclosedByMatching(std::string_view line, int lineStart,
     if (!IsOpeningBracket(line[i - 1])) continue;
     const int position = lineStart + static_cast<int>(i - 1);
     const int partner = Editor->BraceMatch(position);
-    if (partner > position && partner < caret) continue;
-    return position;
+    if (partner <= position || partner >= caret) return position;
   }
   return std::nullopt;
 }
