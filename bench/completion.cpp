@@ -33,6 +33,7 @@
 #include "ide/program_start.h"
 #include "platform/file_system.h"
 #include "platform/window.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
@@ -151,11 +152,11 @@ void Measure() {
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  char dir[] = "/tmp/tavo-bench-XXXXXX";
-  if (mkdtemp(dir) == nullptr || chdir(dir) != 0) return 1;
-  mkdir((std::string(dir) + "/Syntax").c_str(), 0755);
-  platform::WriteWholeFile(std::string(dir) + "/Syntax/h.txt", WordList());
-  OverrideProgramDir(std::string(dir));
+  const std::string dir = MakeTemporaryFolder("tavo-bench");
+  if (dir.empty() || chdir(dir.c_str()) != 0) return 1;
+  mkdir((dir + "/Syntax").c_str(), 0755);
+  platform::WriteWholeFile(dir + "/Syntax/h.txt", WordList());
+  OverrideProgramDir(dir);
   SetCommandLineText("a.c");
   framework::SetDialogAnswerer([](const framework::DialogRequest&) { return framework::DialogReply{}; });
 

@@ -28,6 +28,7 @@
 #include "ide/program_start.h"
 #include "ide/search_window.h"
 #include "ide/search_window_definition.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
@@ -73,9 +74,9 @@ void Measure() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  char folder[] = "/tmp/tavo-bench-XXXXXX";
-  if (mkdtemp(folder) == nullptr || chdir(folder) != 0) return 1;
-  OverrideProgramDir(std::string(folder));
+  const std::string folder = MakeTemporaryFolder("tavo-bench");
+  if (folder.empty() || chdir(folder.c_str()) != 0) return 1;
+  OverrideProgramDir(folder);
   QApplication application(argc, argv);
   framework::SetDialogAnswerer([](const framework::DialogRequest&) { return framework::DialogReply{}; });
   QTimer::singleShot(0, [] {
@@ -84,6 +85,6 @@ int main(int argc, char** argv) {
     for (framework::Form* form : open) form->Destroy();
   });
   const int result = framework::RunProgram(ProgramStart);
-  rmdir(folder);
+  rmdir(folder.c_str());
   return result;
 }

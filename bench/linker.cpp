@@ -20,6 +20,7 @@
 
 #include "linker/build_resource.h"
 #include "platform/dynamic_library.h"
+#include "tests/support/temporary_folder.h"
 
 extern char** environ;
 
@@ -108,9 +109,9 @@ void MeasureWaitingProcessorTime(BuildResourceFunction build) {
 }
 
 std::string WriteHelloSource() {
-  char folder[] = "/tmp/tavo-bench-XXXXXX";
-  if (!mkdtemp(folder)) std::abort();
-  const std::string source = std::string(folder) + "/hello.c";
+  const std::string folder = MakeTemporaryFolder("tavo-bench");
+  if (folder.empty()) std::abort();
+  const std::string source = folder + "/hello.c";
   std::ofstream(source) << "#include <stdio.h>\nint main(void) { printf(\"hello\\n\"); return 0; }\n";
   return source;
 }

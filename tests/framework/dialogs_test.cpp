@@ -11,6 +11,7 @@
 #include "framework/message_box.h"
 #include "platform/code_page.h"
 #include "tests/support/when_shown.h"
+#include "tests/support/temporary_folder.h"
 #include "framework_fixture.h"
 
 namespace {
@@ -82,18 +83,18 @@ TEST_F(CommonDialogTest, RequestCarriesTheSettingsAndCancelKeepsTheName) {
 }
 
 TEST_F(CommonDialogTest, ChoiceBecomesTheFileNameAndMovesTheCurrentDirectory) {
-  char pattern[] = "/tmp/tavo-dialog-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string chosen = std::string(pattern) + "/" + "新.c";
+  const std::string folder = MakeTemporaryFolder("tavo-dialog");
+  ASSERT_FALSE(folder.empty());
+  const std::string chosen = folder + "/" + "新.c";
   reply_.path = chosen;
   dialog_->SetDialogKind(framework::CommonDialog::Open);
   dialog_->SetFileName("");
   EXPECT_TRUE(dialog_->Show());
   EXPECT_EQ(requests_.back().kind, DialogKind::OpenFile);
   EXPECT_EQ(dialog_->FileName(), chosen);
-  EXPECT_EQ(QDir::currentPath(), QString(pattern));
+  EXPECT_EQ(QDir::currentPath(), QString(folder.c_str()));
   QDir::setCurrent(startDir_);
-  rmdir(pattern);
+  rmdir(folder.c_str());
 }
 
 TEST_F(CommonDialogTest, APathTheCodePageCannotHoldIsRefusedAndNamed) {

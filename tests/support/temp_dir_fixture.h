@@ -9,12 +9,13 @@
 
 #include <string>
 
+#include "tests/support/temporary_folder.h"
+
 class TempDirTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = "/tmp/tavo-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+    dir_ = MakeTemporaryFolder("tavo-test");
+    ASSERT_FALSE(dir_.empty());
   }
   void TearDown() override {
     if (dir_.empty()) return;
@@ -23,7 +24,7 @@ class TempDirTest : public ::testing::Test {
         16, FTW_DEPTH | FTW_PHYS);
   }
 
-  // The directory's path: plain ASCII, so the same in the code page and on disk.
+  // The directory's path: plain ASCII (where TMPDIR is), so the same in the code page and on disk.
   const std::string& Dir() const { return dir_; }
   std::string PathOf(const std::string& name) const { return dir_ + "/" + name; }
 
