@@ -7,13 +7,14 @@
 #include "framework/window_definition.h"
 #include "ide/default_txt.h"
 
-// What the editor sets from a colour; the two style uses name their style.
+// What the editor sets from a colour; the two style uses name their style. The editor reads
+// neither the folder nor the missing text of an unread key.
 enum class EditorColour { Unread, WhitespaceBack, CaretLineBack, StyleFore, StyleBack };
 
 struct ColourSetting {
   const char* key;
   const char* missing;  // the text the editor reads for a missing key
-  SettingsFolder folder;
+  SettingsFolder folder;  // whose default.txt the editor reads it from
   EditorColour use;
   int style;
   const char* picker;
