@@ -1,14 +1,16 @@
 #include "ide/editor_setup.h"
 
+#include <algorithm>
+
 #include "editor/scintilla_messages.h"
 #include "ide/app_globals.h"
+#include "ide/colour_settings.h"
 #include "ide/completion_index.h"
 #include "ide/completion_list.h"
 #include "ide/editing_commands.h"
 #include "ide/editor_view_handlers.h"
 #include "ide/ini_values.h"
 #include "ide/main_window.h"
-#include "ide/program_dir.h"
 #include "ide/text_file.h"
 #include "platform/ini_file.h"
 
@@ -26,15 +28,17 @@ constexpr int kNavy = RGB(0, 0, 128);
 constexpr int kYellow = RGB(255, 255, 0);
 constexpr int kPaleYellow = RGB(255, 255, 225);
 
-// The font and some colours come from BaseDir's default.txt, the other colours from
-// ProgramDir's; both are the same file at an ordinary start.
-int BaseDirNumber(const char* key, const char* missing) {
-  return ReadIniInteger("配色", key, missing, BaseDir + "/default.txt");
+// The colour the editor takes for a use, from the default.txt of the key's folder. Every use the
+// set-up asks for has its row.
+int ColourFor(EditorColour use, int style = 0) {
+  const auto settings = ColourSettings();
+  const auto row = std::ranges::find_if(
+      settings, [&](const ColourSetting& setting) { return setting.use == use && setting.style == style; });
+  const ColourSetting& setting = row == settings.end() ? settings.front() : *row;
+  return ReadIniInteger(kColourSection, setting.key, setting.missing, DefaultTxtPath(setting.folder));
 }
 
-int ProgramDirNumber(const char* key, const char* missing) {
-  return ReadIniInteger("配色", key, missing, ProgramDir() + "/default.txt");
-}
+void SetForeFromSettings(int style) { Editor->StyleSetFore(style, ColourFor(EditorColour::StyleFore, style)); }
 
 std::string WordList(const char* name) { return ReadTextFile(BaseDir + "/Syntax/" + name); }
 
@@ -42,15 +46,15 @@ std::string WordList(const char* name) { return ReadTextFile(BaseDir + "/Syntax/
 void SetKeyWordsFrom(int keywordSet, std::string words) { Editor->SetKeyWords(keywordSet, words); }
 
 void SetLexerStyles() {
-  Editor->StyleSetFore(SCE_C_COMMENT, ProgramDirNumber("注释颜色", "65280"));
+  SetForeFromSettings(SCE_C_COMMENT);
   Editor->StyleSetFore(SCE_C_NUMBER, kDarkRed);
-  Editor->StyleSetFore(SCE_C_WORD, ProgramDirNumber("关键字颜色", "16711680"));
-  Editor->StyleSetFore(SCE_C_STRING, ProgramDirNumber("字符串颜色", "8421376"));
-  Editor->StyleSetFore(SCE_C_PREPROCESSOR, ProgramDirNumber("预处理颜色", "32896"));
+  SetForeFromSettings(SCE_C_WORD);
+  SetForeFromSettings(SCE_C_STRING);
+  SetForeFromSettings(SCE_C_PREPROCESSOR);
   Editor->StyleSetFore(SCE_C_IDENTIFIER, kDarkRed);
   Editor->StyleSetFore(STYLE_BRACELIGHT, kRed);
   Editor->StyleSetBack(STYLE_BRACELIGHT, kYellow);
-  Editor->StyleSetFore(SCE_C_WORD2, ProgramDirNumber("函数颜色", "255"));
+  SetForeFromSettings(SCE_C_WORD2);
   Editor->StyleSetItalic(SCE_C_COMMENT, true);
 }
 
@@ -70,8 +74,8 @@ void SetMargins() {
   Editor->SetMarginMaskN(kLineNumberMargin, 1);
   Editor->StyleSetFont(STYLE_LINENUMBER, "宋体");
   Editor->StyleSetSize(STYLE_LINENUMBER, 12);
-  Editor->StyleSetFore(STYLE_LINENUMBER, BaseDirNumber("行号颜色", "0"));
-  Editor->StyleSetBack(STYLE_LINENUMBER, BaseDirNumber("行号栏颜色", "16711680"));
+  SetForeFromSettings(STYLE_LINENUMBER);
+  Editor->StyleSetBack(STYLE_LINENUMBER, ColourFor(EditorColour::StyleBack, STYLE_LINENUMBER));
   Editor->SetMarginCursorN(kLineNumberMargin, SC_CURSORARROW);
 }
 
@@ -100,7 +104,7 @@ void SetupEditor() {
   const std::string constants = WordList("Conest.txt");
   const std::string functions = WordList("Order.txt");
   const std::string keywords = WordList("key.txt");
-  const int whitespaceBack = BaseDirNumber("背景颜色", "0");
+  const int whitespaceBack = ColourFor(EditorColour::WhitespaceBack);
 
   Editor->Create(MainWindow->Handle());
   Editor->Utf8Mode(true);
@@ -108,15 +112,16 @@ void SetupEditor() {
   Editor->SetLexer(SCLEX_CPP);
   Editor->SetProperty("styling.within.preprocessor", "1");
   Editor->SetScrollBars(3);
+  const std::string fontFile = DefaultTxtPath(SettingsFolder::Base);
   Editor->StyleSetFont(STYLE_DEFAULT,
-                       platform::GetPrivateProfileStringA("配色", "font-family", "", BaseDir + "/default.txt"));
-  Editor->StyleSetSize(STYLE_DEFAULT, BaseDirNumber("font-size", "0"));
+                       platform::GetPrivateProfileStringA(kColourSection, kFontFamilyKey, "", fontFile));
+  Editor->StyleSetSize(STYLE_DEFAULT, ReadIniInteger(kColourSection, kFontSizeKey, "0", fontFile));
   Editor->SetExtraSpacing(3);
   Editor->SetCaretPeriod(500);
   Editor->SetCaretWidth(2);
   Editor->CaretLineVisible(true);
   Editor->SetWhitespaceBack(whitespaceBack, false);
-  Editor->SetCaretLineBack(BaseDirNumber("选中行颜色", "16777111"));
+  Editor->SetCaretLineBack(ColourFor(EditorColour::CaretLineBack));
   Editor->SetMouseDwellTime(500);
   Editor->CallTipSetBack(kPaleYellow);
   Editor->CallTipSetFore(kBlack);

@@ -1,8 +1,8 @@
 #include "ide/settings_window.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "framework/button.h"
@@ -12,6 +12,7 @@
 #include "framework/edit_box.h"
 #include "framework/list_view.h"
 #include "framework/message_box.h"
+#include "ide/colour_settings.h"
 #include "ide/ini_values.h"
 #include "ide/program_dir.h"
 #include "ide/settings_window_definition.h"
@@ -24,7 +25,6 @@ framework::Form* SettingsWindow = nullptr;
 
 namespace {
 
-constexpr const char* kColourSection = "配色";
 constexpr const char* kTipKey = "tip";
 
 // The three word lists by type text, as the list shows them, with the files they are read
@@ -56,7 +56,7 @@ std::size_t ListOfType(const std::string& type) {
 
 std::string SyntaxFile(const char* name) { return ProgramDir() + "/Syntax/" + name; }
 std::string TipsFile() { return SyntaxFile("Tips.txt"); }
-std::string DefaultTxt() { return ProgramDir() + "/default.txt"; }
+std::string DefaultTxt() { return DefaultTxtPath(SettingsFolder::Program); }
 
 framework::ListView* WordList() { return SettingsWindow->Find<framework::ListView>(kWordList); }
 framework::EditBox* Box(const char* name) { return SettingsWindow->Find<framework::EditBox>(name); }
@@ -82,44 +82,24 @@ void SetRow(int row, const std::string& word, const std::string& tip, const std:
   list->SetCell(row, kWordColumn, word);
 }
 
-// Colours load in this order, each into the picker of its key.
-const char* const kColourLoadOrder[] = {"预处理颜色", "常量颜色", "选中行颜色", "字符串颜色", "注释颜色",  "关键字颜色",
-                                        "函数颜色",   "背景颜色", "变量颜色",   "行号颜色",   "行号栏颜色"};
-
-const ColourSetting& SettingOfKey(const char* key) {
-  for (const ColourSetting& setting : ColourSettings()) {
-    if (std::string(setting.key) == key) return setting;
-  }
-  return ColourSettings().front();
-}
-
 void LoadColourPickers() {
-  for (const char* key : kColourLoadOrder) {
-    const int colour = ReadIniInteger(kColourSection, key, "", DefaultTxt());
-    Picker(SettingOfKey(key).picker)->SetColour(colour);
+  std::vector<const ColourSetting*> settings;
+  for (const ColourSetting& setting : ColourSettings()) settings.push_back(&setting);
+  std::ranges::sort(settings, {}, &ColourSetting::loadPosition);
+  for (const ColourSetting* setting : settings) {
+    Picker(setting->picker)->SetColour(ReadIniInteger(kColourSection, setting->key, "", DefaultTxt()));
   }
 }
 
-// Writes only the key of the picker that changed.
-void WriteColourOf(const char* key) {
-  const int colour = Picker(SettingOfKey(key).picker)->Colour();
-  platform::WritePrivateProfileStringA(kColourSection, key, std::to_string(colour), DefaultTxt());
+// The pickers' handlers differ only in their row, which names the handler. Writes only the key
+// of the picker that changed.
+void WriteColourOf(void (*handler)()) {
+  for (const ColourSetting& setting : ColourSettings()) {
+    if (setting.onChanged != handler) continue;
+    const int colour = Picker(setting.picker)->Colour();
+    platform::WritePrivateProfileStringA(kColourSection, setting.key, std::to_string(colour), DefaultTxt());
+  }
 }
-
-// The handlers of the pickers, by key.
-const std::pair<const char*, void (*)()> kColourHandlers[] = {
-    {"预处理颜色", OnSettingsWindowPreprocessorColourChanged},
-    {"函数颜色", OnSettingsWindowFunctionColourChanged},
-    {"注释颜色", OnSettingsWindowCommentColourChanged},
-    {"常量颜色", OnSettingsWindowConstantColourChanged},
-    {"字符串颜色", OnSettingsWindowStringColourChanged},
-    {"选中行颜色", OnSettingsWindowCaretLineColourChanged},
-    {"背景颜色", OnSettingsWindowBackgroundColourChanged},
-    {"关键字颜色", OnSettingsWindowKeywordColourChanged},
-    {"变量颜色", OnSettingsWindowVariableColourChanged},
-    {"行号颜色", OnSettingsWindowLineNumberColourChanged},
-    {"行号栏颜色", OnSettingsWindowLineNumberMarginColourChanged},
-};
 
 void BindButton(const char* name, void (*handler)()) {
   SettingsWindow->Find<framework::Button>(name)->OnClick = handler;
@@ -140,7 +120,7 @@ void LoadSettingsWindow() {
   list->OnCurrentRowChanged = [](int) { OnSettingsWindowWordListItemChanged(); };
   list->OnClick = [](int) { OnSettingsWindowWordListClick(); };
   Box(kTipBox)->OnChange = OnSettingsWindowTipEditChanged;
-  for (const auto& [key, handler] : kColourHandlers) Picker(SettingOfKey(key).picker)->OnColourChanged = handler;
+  for (const ColourSetting& setting : ColourSettings()) Picker(setting.picker)->OnColourChanged = setting.onChanged;
   SettingsWindow->Load();
 }
 
@@ -204,8 +184,8 @@ void OnSettingsWindowFontButtonClick() {
   auto* dialog = SettingsWindow->Find<framework::CommonDialog>(kFontDialog);
   if (!dialog->Show()) return;
   const framework::FontChoice& font = dialog->ChosenFont();
-  platform::WritePrivateProfileStringA(kColourSection, "font-family", font.faceName, DefaultTxt());
-  platform::WritePrivateProfileStringA(kColourSection, "font-size", std::to_string(font.pointSize), DefaultTxt());
+  platform::WritePrivateProfileStringA(kColourSection, kFontFamilyKey, font.faceName, DefaultTxt());
+  platform::WritePrivateProfileStringA(kColourSection, kFontSizeKey, std::to_string(font.pointSize), DefaultTxt());
 }
 
 void OnSettingsWindowWordListItemChanged() {
@@ -220,14 +200,14 @@ void OnSettingsWindowWordListClick() {}
 
 void OnSettingsWindowTipEditChanged() {}
 
-void OnSettingsWindowPreprocessorColourChanged() { WriteColourOf("预处理颜色"); }
-void OnSettingsWindowFunctionColourChanged() { WriteColourOf("函数颜色"); }
-void OnSettingsWindowCommentColourChanged() { WriteColourOf("注释颜色"); }
-void OnSettingsWindowConstantColourChanged() { WriteColourOf("常量颜色"); }
-void OnSettingsWindowStringColourChanged() { WriteColourOf("字符串颜色"); }
-void OnSettingsWindowCaretLineColourChanged() { WriteColourOf("选中行颜色"); }
-void OnSettingsWindowBackgroundColourChanged() { WriteColourOf("背景颜色"); }
-void OnSettingsWindowKeywordColourChanged() { WriteColourOf("关键字颜色"); }
-void OnSettingsWindowVariableColourChanged() { WriteColourOf("变量颜色"); }
-void OnSettingsWindowLineNumberColourChanged() { WriteColourOf("行号颜色"); }
-void OnSettingsWindowLineNumberMarginColourChanged() { WriteColourOf("行号栏颜色"); }
+void OnSettingsWindowPreprocessorColourChanged() { WriteColourOf(OnSettingsWindowPreprocessorColourChanged); }
+void OnSettingsWindowFunctionColourChanged() { WriteColourOf(OnSettingsWindowFunctionColourChanged); }
+void OnSettingsWindowCommentColourChanged() { WriteColourOf(OnSettingsWindowCommentColourChanged); }
+void OnSettingsWindowConstantColourChanged() { WriteColourOf(OnSettingsWindowConstantColourChanged); }
+void OnSettingsWindowStringColourChanged() { WriteColourOf(OnSettingsWindowStringColourChanged); }
+void OnSettingsWindowCaretLineColourChanged() { WriteColourOf(OnSettingsWindowCaretLineColourChanged); }
+void OnSettingsWindowBackgroundColourChanged() { WriteColourOf(OnSettingsWindowBackgroundColourChanged); }
+void OnSettingsWindowKeywordColourChanged() { WriteColourOf(OnSettingsWindowKeywordColourChanged); }
+void OnSettingsWindowVariableColourChanged() { WriteColourOf(OnSettingsWindowVariableColourChanged); }
+void OnSettingsWindowLineNumberColourChanged() { WriteColourOf(OnSettingsWindowLineNumberColourChanged); }
+void OnSettingsWindowLineNumberMarginColourChanged() { WriteColourOf(OnSettingsWindowLineNumberMarginColourChanged); }

@@ -1,5 +1,9 @@
 #include "ide/settings_window_definition.h"
 
+#include <vector>
+
+#include "ide/colour_settings.h"
+
 using framework::ControlDefinition;
 using framework::ControlKind;
 
@@ -22,23 +26,6 @@ ControlDefinition LabelOf(const ColourSetting& setting) {
 }
 
 }  // namespace
-
-const std::vector<ColourSetting>& ColourSettings() {
-  static const std::vector<ColourSetting> settings = {
-      {"颜色选择器预处理", "标签3", "预处理文本颜色", 96, {104, 42, 72, 20}, "预处理颜色"},
-      {"颜色选择器函数", "标签4", "函数颜色", 72, {104, 74, 72, 20}, "函数颜色"},
-      {"颜色选择器注释", "标签5", "注释颜色", 72, {104, 107, 72, 20}, "注释颜色"},
-      {"颜色选择器常量", "标签7", "常量颜色", 72, {104, 138, 72, 20}, "常量颜色"},
-      {"颜色选择器字符串", "标签8", "字符串颜色", 72, {102, 170, 72, 20}, "字符串颜色"},
-      {"颜色选择器选中行", "标签9", "选中行颜色", 72, {102, 202, 72, 20}, "选中行颜色"},
-      {"颜色选择器背景", "标签11", "背景颜色", 72, {102, 234, 72, 20}, "背景颜色"},
-      {"颜色选择器关键字", "标签12", "关键字颜色", 72, {344, 82, 72, 20}, "关键字颜色"},
-      {"颜色选择器关键字1", "标签13", "变量颜色", 72, {344, 114, 72, 20}, "变量颜色"},
-      {"颜色选择器关键字2", "标签14", "行号颜色", 72, {344, 146, 72, 20}, "行号颜色"},
-      {"颜色选择器关键字3", "标签15", "行号栏颜色", 72, {344, 178, 72, 20}, "行号栏颜色"},
-  };
-  return settings;
-}
 
 framework::WindowDefinition SettingsWindowDefinition() {
   std::vector<ControlDefinition> controls = {

@@ -1,8 +1,6 @@
 // The definition of SettingsWindow: a tab control with the word-list page and the colour page.
 #pragma once
 
-#include <vector>
-
 #include "framework/window_definition.h"
 
 inline constexpr const char* kSettingsTabs = "选择夹1";
@@ -21,18 +19,5 @@ inline constexpr const char* kFontDialog = "通用对话框1";
 inline constexpr int kWordColumn = 0;
 inline constexpr int kTipColumn = 1;
 inline constexpr int kTypeColumn = 2;
-
-// A colour picker of the colour page with the label beside it and its key in [配色].
-struct ColourSetting {
-  const char* picker;
-  const char* label;
-  const char* caption;
-  int labelWidth;
-  framework::Geometry geometry;
-  const char* key;
-};
-
-// In their order on the page.
-const std::vector<ColourSetting>& ColourSettings();
 
 framework::WindowDefinition SettingsWindowDefinition();

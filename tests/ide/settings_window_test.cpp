@@ -52,11 +52,7 @@ class SettingsWindowTest : public DocumentTest {
     return platform::ReadWholeFile(ProgramPath(name)).value_or("<missing>");
   }
 
-  void AnswerColour(std::optional<int> colour) {
-    framework::DialogReply reply;
-    reply.colour = colour;
-    answers_.push_back(reply);
-  }
+  void AnswerColour(std::optional<int> colour) { answers_.push_back({0, std::nullopt, std::nullopt, colour}); }
 
   // Runs the program with the settings window open.
   void WithSettingsWindow(const std::function<void()>& body) {
@@ -170,6 +166,37 @@ TEST_F(SettingsWindowTest, PickersShowTheSavedColoursAndEachWritesOnlyItsKey) {
     picker("颜色选择器注释")->Choose();
   });
   EXPECT_EQ(ProgramFile("default.txt"), defaults + "行号栏颜色=16711680\r\n");
+}
+
+// Each picker with its key: it shows that key's colour and writes that key alone.
+TEST_F(SettingsWindowTest, EveryPickerReadsAndWritesItsOwnKey) {
+  const std::pair<const char*, const char*> pickers[] = {
+      {"颜色选择器预处理", "预处理颜色"}, {"颜色选择器函数", "函数颜色"},     {"颜色选择器注释", "注释颜色"},
+      {"颜色选择器常量", "常量颜色"},     {"颜色选择器字符串", "字符串颜色"}, {"颜色选择器选中行", "选中行颜色"},
+      {"颜色选择器背景", "背景颜色"},     {"颜色选择器关键字", "关键字颜色"}, {"颜色选择器关键字1", "变量颜色"},
+      {"颜色选择器关键字2", "行号颜色"},  {"颜色选择器关键字3", "行号栏颜色"},
+  };
+  std::vector<int> colours;
+  for (std::size_t i = 0; i < std::size(pickers); ++i) colours.push_back(static_cast<int>(i) + 1);
+  const auto defaults = [&] {
+    std::string text = "[配色]\r\n";
+    for (std::size_t i = 0; i < std::size(pickers); ++i) {
+      text += std::string(pickers[i].second) + "=" + std::to_string(colours[i]) + "\r\n";
+    }
+    return text;
+  };
+  WriteProgramFile("default.txt", defaults());
+  for (const int colour : colours) AnswerColour(colour + 100);
+  WithSettingsWindow([&] {
+    for (std::size_t i = 0; i < std::size(pickers); ++i) {
+      SCOPED_TRACE(pickers[i].second);
+      auto* picker = SettingsWindow->Find<framework::ColourPicker>(pickers[i].first);
+      EXPECT_EQ(picker->Colour(), colours[i]);
+      picker->Choose();
+      colours[i] += 100;
+      EXPECT_EQ(ProgramFile("default.txt"), defaults());
+    }
+  });
 }
 
 TEST_F(SettingsWindowTest, TheFontButtonWritesFaceAndSizeUnlessCancelled) {
