@@ -1,10 +1,12 @@
 // Keystroke to refilled completion list, through the real character handler on a real editor
 // (offscreen), with a completion index of 20 000 words: ASCII names and GB2312 Chinese words.
-// Then End and a keystroke at the end of a 10 MB single line.
+// Then End and a keystroke at the end of a 10 MB single line; a key and a Backspace at the start
+// of a 10 MB file; and opening a 10 MB file until its text has been painted.
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
@@ -25,6 +27,7 @@
 #include "ide/app_globals.h"
 #include "ide/command_line.h"
 #include "ide/completion_list.h"
+#include "ide/documents.h"
 #include "ide/editor_view_handlers.h"
 #include "ide/enclosing_bracket.h"
 #include "ide/main_window.h"
@@ -136,6 +139,65 @@ void MeasureLongLine() {
   Report("keystroke at the end of a 10 MB line", key, rows);
 }
 
+// Lines of C as a learner writes them, Chinese comments and texts among them, to 10 MB.
+std::string TenMegabytesOfC() {
+  const std::string lines =
+      "int main()\r\n{\r\n    int count = 0;  // 计数\r\n    printf(\"次数：%d\\n\", count);\r\n}\r\n";
+  std::string text;
+  while (text.size() < 10 * 1024 * 1024) text += lines;
+  return text;
+}
+
+void MeasureStartOfBigFile() {
+  Editor->SetText(TenMegabytesOfC());
+  QCoreApplication::processEvents();
+  std::vector<double> key;
+  std::vector<double> backspace;
+  for (int i = 0; i < 5; ++i) {
+    Editor->GotoPos(0);
+    QCoreApplication::processEvents();
+    key.push_back(PressMilliseconds(Qt::Key_Q, "q"));
+    Editor->GotoPos(0);
+    QCoreApplication::processEvents();
+    backspace.push_back(PressMilliseconds(Qt::Key_Backspace, "\b"));
+  }
+  Report("key at the start of a 10 MB file", key, 0);
+  Report("Backspace at the start of a 10 MB file", backspace, 0);
+}
+
+// Counts the paintings of the editor's text area.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// From the file on disk to its text painted in the editor.
+void MeasureOpening() {
+  const std::string path = ProgramDir() + "/big.c";
+  platform::WriteWholeFile(path, TenMegabytesOfC());
+  QWidget* viewport = static_cast<QAbstractScrollArea*>(EditingWidget())->viewport();
+  PaintCounter counter;
+  viewport->installEventFilter(&counter);
+  std::vector<double> times;
+  for (int i = 0; i < 5; ++i) {
+    Editor->ClearAll();
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+    times.push_back(Milliseconds([&] {
+      LoadFileAsDocument(path);
+      while (counter.paints == 0) QCoreApplication::processEvents();
+    }));
+  }
+  viewport->removeEventFilter(&counter);
+  Report("opening a 10 MB file to painted text", times, 0);
+}
+
 void Measure() {
   QWidget* top = platform::WidgetFromWindow(MainWindow->Handle());
   top->activateWindow();
@@ -146,6 +208,8 @@ void Measure() {
   const std::string three = WordList().substr(0, 3);
   MeasurePrefix("three-letter prefix", three.substr(0, 2).c_str(), three[2]);
   MeasureLongLine();
+  MeasureStartOfBigFile();
+  MeasureOpening();
 }
 
 }  // namespace

@@ -10,24 +10,32 @@ using WideBuffer = std::u16string;
 // An empty intermediate is handed on as absent, so that it converts to nothing.
 const char16_t* WideData(const WideBuffer& wide) { return wide.empty() ? nullptr : wide.data(); }
 
+// Each conversion is one call into a buffer that holds the most the text can make, cut to what
+// it made: asking for the count first would convert every text twice.
+
+// Every byte, of the code page as of UTF-8, makes at most one UTF-16 unit.
 WideBuffer ToWide(platform::UINT codePage, const char* text) {
-  const int needed = platform::MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
-  WideBuffer wide(static_cast<std::size_t>(needed), u'\0');
-  const int written = platform::MultiByteToWideChar(codePage, 0, text, -1, wide.data(), needed);
+  if (text == nullptr) return {};
+  WideBuffer wide(std::char_traits<char>::length(text) + 1, u'\0');
+  const int written = platform::MultiByteToWideChar(codePage, 0, text, -1, wide.data(), static_cast<int>(wide.size()));
   wide.resize(static_cast<std::size_t>(written));
   return wide;
 }
 
 WideBuffer AnsiToWide(const char* text) { return ToWide(platform::CP_ACP, text); }
 
+// A UTF-16 unit makes at most three bytes of UTF-8 and two of the code page.
+std::string FromWide(platform::UINT codePage, const WideBuffer& wide, std::size_t bytesPerUnit) {
+  std::string bytes(wide.size() * bytesPerUnit, '\0');
+  const int written = platform::WideCharToMultiByte(codePage, 0, WideData(wide), -1, bytes.data(),
+                                                    static_cast<int>(bytes.size()), nullptr, nullptr);
+  bytes.resize(static_cast<std::size_t>(written));
+  return bytes;
+}
+
 ByteSet WideToUtf8(const WideBuffer& wide) {
-  const int needed = platform::WideCharToMultiByte(platform::CP_UTF8, 0, WideData(wide), -1,
-                                                   nullptr, 0, nullptr, nullptr);
   // The converted terminator plus one further zero byte.
-  ByteSet utf8(static_cast<std::size_t>(needed) + 1, '\0');
-  platform::WideCharToMultiByte(platform::CP_UTF8, 0, WideData(wide), -1, utf8.data(), needed,
-                                nullptr, nullptr);
-  return utf8;
+  return FromWide(platform::CP_UTF8, wide, 3) + '\0';
 }
 
 WideBuffer Utf8ToWide(const ByteSet& bytes) {
@@ -37,14 +45,8 @@ WideBuffer Utf8ToWide(const ByteSet& bytes) {
 }
 
 std::string WideToAnsi(const WideBuffer& wide) {
-  const int needed = platform::WideCharToMultiByte(platform::CP_ACP, 0, WideData(wide), -1,
-                                                   nullptr, 0, nullptr, nullptr);
-  if (needed == 0) return std::string();
-  std::string buffer(2 * static_cast<std::size_t>(needed), ' ');
-  const int written = platform::WideCharToMultiByte(platform::CP_ACP, 0, WideData(wide), -1,
-                                                    buffer.data(), 2 * needed, nullptr, nullptr);
-  buffer.resize(static_cast<std::size_t>(written));
-  return buffer.substr(0, buffer.find('\0'));
+  const std::string converted = FromWide(platform::CP_ACP, wide, 2);
+  return converted.substr(0, converted.find('\0'));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 std::unique_ptr<SciEditor> Editor;
 int CompletionAnchorPos = 0;
 std::string CompletionPrefix;
+int CompletionPrefixLength = 0;
 int IsSaved = 0;
 int OutputPanelVisible = 0;
 std::string BaseDir;
@@ -20,6 +21,7 @@ int HotKeyIdNextBookmark = 0;
 std::vector<PluginMenuEntry> PluginMenuTable;
 std::unique_ptr<WindowMenu> MainMenu;
 std::string CompletionIndex;
+std::u16string CompletionIndexWide;
 std::vector<platform::HMENU> MenuHandles;
 std::vector<std::string> RecentPaths;
 
@@ -54,6 +56,7 @@ void OnProgramExit() {
   if (MainMenu) MainMenu->DestroyWindowMenu();
   MainMenu.reset();
   Free(CompletionIndex);
+  Free(CompletionIndexWide);
   Free(MenuHandles);
   Free(RecentPaths);
 }

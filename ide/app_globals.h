@@ -21,6 +21,8 @@ struct SearchTextPair {
 extern std::unique_ptr<SciEditor> Editor;
 extern int CompletionAnchorPos;
 extern std::string CompletionPrefix;
+// CompletionPrefix's length in the editor's UTF-8 text: what an accepted entry replaces.
+extern int CompletionPrefixLength;
 // 1 when the editor holds what was last loaded or saved and nothing was typed since.
 extern int IsSaved;
 // 1 when the output panel is shown; any other value means hidden.
@@ -44,6 +46,8 @@ extern std::vector<PluginMenuEntry> PluginMenuTable;
 extern std::unique_ptr<WindowMenu> MainMenu;
 // Lines of abbreviation + "★" + word + CR LF.
 extern std::string CompletionIndex;
+// CompletionIndex in the form the completion search reads (UTF-16), made together with it.
+extern std::u16string CompletionIndexWide;
 // The popups of the menu bar: File, Edit, Compile, View, Help.
 extern std::vector<platform::HMENU> MenuHandles;
 extern std::vector<std::string> RecentPaths;

@@ -1,6 +1,10 @@
 #include "ide/completion_index.h"
 
+#include <utility>
+
+#include "ide/app_globals.h"
 #include "ide/pinyin_abbreviation.h"
+#include "ide/regex_wrapper.h"
 #include "platform/ansi_text.h"
 
 std::string BuildCompletionIndex(const std::string& words) {
@@ -13,6 +17,11 @@ std::string BuildCompletionIndex(const std::string& words) {
     index.append(MakePinyinAbbreviation(word)).append(kCompletionIndexMark).append(word).append("\r\n");
   }
   return index;
+}
+
+void SetCompletionIndex(std::string index) {
+  CompletionIndex = std::move(index);
+  CompletionIndexWide = RegexText(CompletionIndex);
 }
 
 std::string ExpandTextPlaceholders(const std::string& text) {

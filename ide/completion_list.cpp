@@ -1,9 +1,11 @@
 #include "ide/completion_list.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
 #include "editor/code_page_conversion.h"
+#include "editor/range_bytes.h"
 #include "framework/list_view.h"
 #include "ide/app_globals.h"
 #include "ide/auto_indent.h"
@@ -37,32 +39,64 @@ constexpr int kNarrowColumn = 143;
 constexpr int kWideColumn = 160;
 constexpr int kTipHighlightBytes = 6;
 
-// Set when Enter has just accepted an entry from the editor: its line break is about to be
-// taken back by the simulated Backspace, so the new line must not be indented first, or the
-// Backspace would only eat a blank of that indentation.
-bool EnterAcceptedEntry = false;
+// Set when Enter has accepted an entry from the editor, until the simulated Backspace has taken
+// its line break back: the new line must not be indented first (the Backspace would only eat a
+// blank of the indentation), the Backspace must not bring the list back for the accepted word,
+// and the acceptance with its line break and the Backspace is one step to undo.
+bool AcceptanceAwaitsBackspace = false;
+
+// The first byte of a double-byte character whose second byte is still to come: the component
+// types the character only once both have come, and the word is read with it whole.
+char PendingLeadByte = 0;
 
 framework::ListView* CompletionList() { return MainWindow->Find<framework::ListView>(kCompletionList); }
 
 bool IsSeparator(char byte) { return platform::AnsiFind(kSeparators, std::string_view(&byte, 1)) != std::string_view::npos; }
 
-// The word before the caret, with the typed character, back to the last separator. An ASCII
-// separator is the same byte in the editor's UTF-8 as in the code page and no byte of a
-// double-byte character there, so only the part of the line after the last one is read.
-std::string WordBeforeCaret(int ch) {
-  const int caret = Editor->GetCurrentPos();
-  const int lineStart = Editor->PositionFromLine(Editor->GetCurrentLine());
-  int start = caret;
-  for (; start > lineStart; --start) {
-    const int byte = Editor->GetCharAt(start - 1);
-    if (byte >= 0 && byte < 0x80 && IsSeparator(static_cast<char>(byte))) break;
+// A character ends the word when one of its bytes is a separator; the word then begins after the
+// whole character, never inside it.
+bool IsSeparatorCharacter(std::string_view character) { return std::any_of(character.begin(), character.end(), IsSeparator); }
+
+bool IsUtf8ContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// The length of a code-page text in the editor's UTF-8.
+int EditorLength(const std::string& text) { return static_cast<int>(AnsiToUtf8(text).size()) - 2; }
+
+// The characters typed by this character message: none for Backspace, which the component has
+// carried out already; both bytes of a double-byte character.
+std::string TypedCharacter(int ch) {
+  if (ch == VK_BACK) return {};
+  std::string typed;
+  if (PendingLeadByte != 0) typed += std::exchange(PendingLeadByte, 0);
+  return typed + static_cast<char>(ch);
+}
+
+// Where the word before the caret begins in the caret's line (the editor's UTF-8 up to the caret):
+// after the last character that separates. ASCII is the same byte in both forms; any other
+// character is taken whole and seen in the code page.
+std::size_t WordStartInLine(std::string_view line) {
+  std::size_t start = line.size();
+  while (start > 0) {
+    std::size_t character = start - 1;
+    while (character > 0 && IsUtf8ContinuationByte(line[character])) --character;
+    const std::string_view bytes = line.substr(character, start - character);
+    if (IsSeparatorCharacter(static_cast<unsigned char>(bytes[0]) < 0x80 ? std::string(bytes) : Utf8ToAnsi(ByteSet(bytes)))) break;
+    start = character;
   }
-  std::string text = Editor->GetTextRange(start, caret);
-  if (ch != VK_BACK) text += static_cast<char>(ch);
-  text = platform::AnsiReplaceAll(text, "\r\n", "");
-  std::size_t i = text.size();
-  while (i > 0 && !IsSeparator(text[i - 1])) --i;
-  return text.substr(i);
+  return start;
+}
+
+// The typed word, back to the last separator, and its length in the editor once the typed
+// characters are in place. Only the bytes back to the word's start are read and converted.
+void TakeTypedWord(const std::string& typed) {
+  CompletionPrefix.clear();
+  CompletionPrefixLength = 0;
+  if (IsSeparatorCharacter(typed)) return;
+  const int caret = Editor->GetCurrentPos();
+  const std::string_view line = RangeBytes(*Editor, Editor->PositionFromLine(Editor->GetCurrentLine()), caret);
+  const std::string_view word = line.substr(WordStartInLine(line));
+  CompletionPrefix = Utf8ToAnsi(ByteSet(word)) + typed;
+  CompletionPrefixLength = static_cast<int>(word.size()) + EditorLength(typed);
 }
 
 // Under the caret, or above it when there is no room below; never beyond the window's right edge.
@@ -76,15 +110,17 @@ void PlaceUnderCaret(framework::ListView* list) {
   list->SetTop(y + kListBelowCaret > lowest ? y - list->Height() : y + kListBelowCaret);
 }
 
-// The selection from the start of the typed word to the caret gives way to the current row's
-// word, without the CR its row ends with.
+// The typed word before p gives way to the current row's word, without the CR its row ends with,
+// as one step to undo.
 void ReplaceTypedWord(int p) {
   framework::ListView* list = CompletionList();
-  Editor->SetSel(p - Utf8LengthOfAnsiText(CompletionPrefix), Editor->GetCurrentPos());
+  Editor->BeginUndoAction();
+  Editor->SetSel(p - CompletionPrefixLength, Editor->GetCurrentPos());
   Editor->Clear();
   const std::string word = list->Cell(list->SelectedRow(), 0);
-  const int utf8Length = static_cast<int>(AnsiToUtf8(word).size()) - 2;  // without the terminators
-  if (utf8Length > 0) Editor->AddText(word, utf8Length - 1);
+  const int length = EditorLength(word);
+  if (length > 0) Editor->AddText(word, length - 1);
+  Editor->EndUndoAction();
   list->SetVisible(false);
 }
 
@@ -94,12 +130,27 @@ void AcceptFromList() {
   ReplaceTypedWord(Editor->GetCurrentPos());
 }
 
-// The component goes on to type the Enter or Space itself; the simulated Backspace, queued,
-// takes it back afterwards.
-void AcceptFromEditor(int key) {
+// The component goes on to type the Enter itself; the simulated Backspace, queued, takes its
+// line break back afterwards. Until then everything is one step to undo.
+void AcceptFromEditor() {
+  Editor->BeginUndoAction();
   ReplaceTypedWord(Editor->GetCurrentPos());
-  EnterAcceptedEntry = key == VK_RETURN;
+  AcceptanceAwaitsBackspace = true;
   platform::SimulateKeyPress(VK_BACK);
+}
+
+void EndAcceptanceFromEditor() {
+  if (!std::exchange(AcceptanceAwaitsBackspace, false)) return;
+  Editor->EndUndoAction();
+}
+
+// Enter after a word that the list holds as it stands is a line break, not a choice.
+bool ListHoldsTypedWord(framework::ListView* list) {
+  for (int row = 0; row < list->RowCount(); ++row) {
+    const std::string word = list->Cell(row, 0);
+    if (std::string_view(word).substr(0, word.size() - 1) == CompletionPrefix) return true;
+  }
+  return false;
 }
 
 void FocusListOnRow(framework::ListView* list, int row) {
@@ -111,15 +162,22 @@ void FocusListOnRow(framework::ListView* list, int row) {
 
 int OnEditorChar(int ch) {
   MarkDocumentChanged();
-  if (!std::exchange(EnterAcceptedEntry, false) || ch != '\r') {
-    AutoIndentOnNewline(std::string(1, static_cast<char>(ch)));
+  if (ch >= 0x80 && PendingLeadByte == 0) {
+    PendingLeadByte = static_cast<char>(ch);
+    return 0;
   }
-  CompletionAnchorPos = Editor->GetCurrentPos() + (ch == VK_BACK ? 0 : 1);
-  CompletionPrefix = WordBeforeCaret(ch);
+  if (!AcceptanceAwaitsBackspace) AutoIndentOnNewline(std::string(1, static_cast<char>(ch)));
+  const std::string typed = TypedCharacter(ch);
+  CompletionAnchorPos = Editor->GetCurrentPos() + EditorLength(typed);
+  TakeTypedWord(typed);
   framework::ListView* list = CompletionList();
   PlaceUnderCaret(list);
   list->Clear();
-  if (!CompletionPrefix.empty()) FillCompletionList(MakePinyinAbbreviation(CompletionPrefix), CompletionIndex, list);
+  const bool acceptanceEnds = AcceptanceAwaitsBackspace && ch == VK_BACK;
+  if (acceptanceEnds) EndAcceptanceFromEditor();
+  if (!CompletionPrefix.empty() && !acceptanceEnds) {
+    FillCompletionList(MakePinyinAbbreviation(CompletionPrefix), CompletionIndexWide, list);
+  }
   if (list->RowCount() > 0) {
     list->SelectRow(0);
     list->SetVisible(true);
@@ -132,13 +190,18 @@ int OnEditorChar(int ch) {
 
 int OnEditorKeyDown(int key, int) {
   MarkDocumentChanged();
+  PendingLeadByte = 0;
+  if (key != VK_BACK) EndAcceptanceFromEditor();
   framework::ListView* list = CompletionList();
   if (!list->Visible()) return 0;
   const int row = list->SelectedRow();
   switch (key) {
-    case VK_SPACE:
     case VK_RETURN:
-      AcceptFromEditor(key);
+      if (ListHoldsTypedWord(list)) {
+        list->SetVisible(false);
+      } else {
+        AcceptFromEditor();
+      }
       break;
     case VK_UP:
       if (row != 0) FocusListOnRow(list, row - 1);
@@ -150,6 +213,7 @@ int OnEditorKeyDown(int key, int) {
         FocusListOnRow(list, row + 1);
       }
       break;
+    case VK_SPACE:
     case VK_LEFT:
     case VK_RIGHT:
       list->SetVisible(false);
@@ -158,6 +222,14 @@ int OnEditorKeyDown(int key, int) {
       break;
   }
   return 0;
+}
+
+void HideCompletionListOffTheWordsLine() {
+  framework::ListView* list = CompletionList();
+  if (!list->Visible() || platform::GetFocus() == list->Handle()) return;
+  if (Editor->LineFromPosition(Editor->GetCurrentPos()) != Editor->LineFromPosition(CompletionAnchorPos)) {
+    list->SetVisible(false);
+  }
 }
 
 bool OnMainWindowCompletionListKeyDown(int key, int) {
@@ -192,7 +264,7 @@ bool OnMainWindowCompletionListKeyDown(int key, int) {
 
 void OnMainWindowCompletionListItemActivate() { AcceptFromList(); }
 
-void FillCompletionList(const std::string& abbreviation, const std::string& index, framework::ListView* list) {
+void FillCompletionList(const std::string& abbreviation, const std::u16string& index, framework::ListView* list) {
   RegexWrapper regex;
   const std::string pattern =
       ExpandTextPlaceholders("\\b" + abbreviation + ".*" + kCompletionIndexMark + "(.*)\\s");
@@ -201,12 +273,6 @@ void FillCompletionList(const std::string& abbreviation, const std::string& inde
   if (matches == 0) return;
   for (int i = 1; i <= matches; ++i) list->AddRow({regex.RegexSubMatch(i, 1)}, 0);
   list->SetColumnWidth(0, list->RowCount() > kRowsBeforeTheScrollBar ? kNarrowColumn : kWideColumn);
-}
-
-int Utf8LengthOfAnsiText(const std::string& text) {
-  int halves = 0;
-  for (const char byte : text) halves += static_cast<unsigned char>(byte) < 0x80 ? 2 : 3;
-  return halves / 2;
 }
 
 int OnEditorDwell(int position, int, int, int kind) {

@@ -17,10 +17,10 @@ namespace framework {
 class ListView;
 }
 
-// Adds a row for every index line whose abbreviation begins with the given one; the
-// abbreviation enters the pattern as it is, so an invalid pattern adds none.
-void FillCompletionList(const std::string& abbreviation, const std::string& index, framework::ListView* list);
+// Adds a row for every line of the index (in the form RegexText gives) whose abbreviation begins
+// with the given one; the abbreviation enters the pattern as it is, so an invalid pattern adds none.
+void FillCompletionList(const std::string& abbreviation, const std::u16string& index, framework::ListView* list);
 
-// The length in the editor's UTF-8 of a code-page text: 1 for each byte below 0x80, 1.5 for
-// each other byte (a GB2312 character counts 3), truncated.
-int Utf8LengthOfAnsiText(const std::string& text);
+// The list belongs to the typed word's line: when the caret leaves that line while the keyboard
+// stays in the editor (Up at the first row, Down at the last), the list hides.
+void HideCompletionListOffTheWordsLine();

@@ -138,5 +138,5 @@ void SetupEditor() {
   SetMargins();
   BindEventHandlers();
 
-  CompletionIndex = BuildCompletionIndex(keywords + functions + constants + WordList("h.txt"));
+  SetCompletionIndex(BuildCompletionIndex(keywords + functions + constants + WordList("h.txt")));
 }

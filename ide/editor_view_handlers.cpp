@@ -5,6 +5,7 @@
 #include "framework/list_view.h"
 #include "framework/status_bar.h"
 #include "ide/app_globals.h"
+#include "ide/completion_list.h"
 #include "ide/editing_commands.h"
 #include "ide/editor_setup.h"
 #include "ide/enclosing_bracket.h"
@@ -34,6 +35,7 @@ void ShowCaretInStatusBar() {
 }  // namespace
 
 int OnEditorUpdateUi() {
+  HideCompletionListOffTheWordsLine();
   FitLineNumberMargin();
   HighlightEnclosingBracket();
   ShowCaretInStatusBar();

@@ -1,10 +1,22 @@
 #include "ide/regex_wrapper.h"
 
+#include "platform/code_page.h"
+
 namespace {
 
 constexpr int kAbsentNumber = -1;
 
 }  // namespace
+
+// Every byte of the code page gives at most one UTF-16 unit.
+std::u16string RegexText(const std::string& text) {
+  if (text.empty()) return {};
+  std::u16string wide(text.size(), u'\0');
+  const int units = platform::MultiByteToWideChar(platform::CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                  wide.data(), static_cast<int>(wide.size()));
+  wide.resize(static_cast<std::size_t>(units));
+  return wide;
+}
 
 RegexWrapper::~RegexWrapper() { RegexDestroy(); }
 
@@ -22,9 +34,11 @@ bool RegexWrapper::RegexCreate(const std::string& pattern, std::optional<bool> i
   return true;
 }
 
-bool RegexWrapper::RegexTest(const std::string& text) { return RegExp && RegExp->Test(text); }
+bool RegexWrapper::RegexTest(const std::string& text) { return RegExp && RegExp->Test(RegexText(text)); }
 
-int RegexWrapper::RegexExecute(const std::string& text) {
+int RegexWrapper::RegexExecute(const std::string& text) { return RegexExecute(RegexText(text)); }
+
+int RegexWrapper::RegexExecute(const std::u16string& text) {
   if (!RegExp) return 0;
   Matches = RegExp->Execute(text);
   return Matches ? Matches->Count() : 0;

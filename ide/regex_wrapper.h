@@ -10,6 +10,10 @@
 
 #include "platform/regexp.h"
 
+// A code-page text in the form the expression searches (UTF-16), for a text that is searched
+// again and again and is best converted once.
+std::u16string RegexText(const std::string& text);
+
 class RegexWrapper {
  public:
   RegexWrapper() = default;
@@ -26,6 +30,8 @@ class RegexWrapper {
   bool RegexTest(const std::string& text);
   // The number of matches; 0 for an invalid pattern.
   int RegexExecute(const std::string& text);
+  // The same over a text already in the form the expression searches (RegexText).
+  int RegexExecute(const std::u16string& text);
   std::string RegexGetPattern() const;
   std::string RegexMatchValue(int i) const;
   std::string RegexSubMatch(int i, int j) const;

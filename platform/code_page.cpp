@@ -5,18 +5,23 @@
 #include <QFile>
 #include <QString>
 #include <algorithm>
+#include <bit>
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace platform {
 namespace {
 
-constexpr std::string_view kWideCharset = "UTF-16LE";
-constexpr std::string_view kWideReplacement = "\xFD\xFF";  // U+FFFD, little-endian
+// UTF-16 in machine order, so that iconv writes the units where they are kept.
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+constexpr std::string_view kWideCharset = kLittleEndian ? "UTF-16LE" : "UTF-16BE";
+constexpr char16_t kWideReplacement = u'\uFFFD';
 constexpr std::string_view kUtf8Replacement = "\xEF\xBF\xBD";
 
 const char* CharsetOf(UINT codePage) {
@@ -72,8 +77,9 @@ bool IsHighSurrogate(unsigned unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(unsigned unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 unsigned WideUnitAt(std::string_view bytes, std::size_t index) {
-  return static_cast<unsigned char>(bytes[2 * index]) |
-         static_cast<unsigned char>(bytes[2 * index + 1]) << 8;
+  char16_t unit;
+  std::memcpy(&unit, bytes.data() + 2 * index, sizeof unit);
+  return unit;
 }
 
 // A character the target cannot hold is a surrogate pair or a single unit; a lone surrogate
@@ -84,50 +90,90 @@ std::size_t OneWideCharacter(std::string_view rest) {
   return pair ? 4 : 2;
 }
 
-// Converts all of `input`; every sequence iconv rejects is replaced and conversion goes on
-// after it. Gives nothing when either charset is unknown to iconv.
-std::optional<std::string> Recode(const char* to, const char* from, std::string_view input,
-                                  std::string_view replacement, InvalidLength invalidLength,
-                                  bool* replaced) {
+// Converts all of `input` onto the end of `output`, whose units are bytes or UTF-16 units; every
+// sequence iconv rejects is replaced and conversion goes on after it. False when either charset
+// is unknown to iconv.
+template <typename Output>
+bool Recode(const char* to, const char* from, std::string_view input, std::basic_string_view<typename Output::value_type> replacement,
+            InvalidLength invalidLength, bool* replaced, Output* output) {
+  using Unit = typename Output::value_type;
   const iconv_t converter = Converter(to, from);
-  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string output(input.size() * 2 + 16, '\0');
+  if (converter == reinterpret_cast<iconv_t>(-1)) return false;
   char* in = const_cast<char*>(input.data());
   std::size_t inLeft = input.size();
-  std::size_t written = 0;
+  std::size_t written = output->size();
+  // Enough for most texts at once: a UTF-16 unit or a byte out for each byte in.
+  output->resize(written + input.size() + 4);
   while (inLeft > 0) {
-    char* out = output.data() + written;
-    std::size_t outLeft = output.size() - written;
+    char* out = reinterpret_cast<char*>(output->data() + written);
+    std::size_t outLeft = (output->size() - written) * sizeof(Unit);
     const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-    written = output.size() - outLeft;
+    written = output->size() - outLeft / sizeof(Unit);
     if (result != static_cast<std::size_t>(-1)) break;
     if (errno == E2BIG) {
-      output.resize(output.size() * 2);
+      output->resize(output->size() * 2);
       continue;
     }
     // EILSEQ: an invalid or unmappable sequence; EINVAL: the input ends inside one.
     const std::size_t skip =
         errno == EILSEQ ? std::min(invalidLength(std::string_view(in, inLeft)), inLeft) : inLeft;
-    output.replace(written, 0, replacement);
-    written += replacement.size();
+    output->resize(written);
+    output->append(replacement);
+    written = output->size();
+    output->resize(written + inLeft + 4);
     in += skip;
     inLeft -= skip;
     *replaced = true;
   }
-  output.resize(written);
-  return output;
+  output->resize(written);
+  return true;
+}
+
+template <typename Unit>
+bool IsAsciiUnit(Unit unit) {
+  return static_cast<std::make_unsigned_t<Unit>>(unit) < 0x80;
+}
+
+// ASCII is the same in every charset here, so it is copied as it stands and only the runs between
+// go through `recodeRun`; `runEnd` tells where a run that begins at a position ends. False when
+// a run fails.
+template <typename Unit, typename Output, typename RunEnd, typename RecodeRun>
+bool ConvertAroundAscii(std::basic_string_view<Unit> input, Output* output, RunEnd runEnd, RecodeRun recodeRun) {
+  output->reserve(input.size());
+  std::size_t i = 0;
+  while (i < input.size()) {
+    const auto ascii = input.begin() + static_cast<std::ptrdiff_t>(i);
+    const auto nonAscii = std::find_if_not(ascii, input.end(), IsAsciiUnit<Unit>);
+    output->append(ascii, nonAscii);
+    i = static_cast<std::size_t>(nonAscii - input.begin());
+    if (i == input.size()) break;
+    const std::size_t end = runEnd(input, i);
+    if (!recodeRun(input.substr(i, end - i))) return false;
+    i = end;
+  }
+  return true;
+}
+
+// A byte of 0x80 or more is taken with the byte after it, which in the code page may be below
+// 0x80; so a run ends at a character start in the code page as in UTF-8.
+std::size_t NonAsciiBytesEnd(std::string_view text, std::size_t from) {
+  std::size_t end = from;
+  while (end < text.size() && !IsAsciiUnit(text[end])) end = std::min(end + 2, text.size());
+  return end;
+}
+
+std::size_t NonAsciiUnitsEnd(std::u16string_view wide, std::size_t from) {
+  return static_cast<std::size_t>(std::find_if(wide.begin() + static_cast<std::ptrdiff_t>(from), wide.end(), IsAsciiUnit<char16_t>) - wide.begin());
 }
 
 std::optional<std::u16string> DecodeToWide(UINT codePage, std::string_view text, bool* replaced) {
   const char* charset = CharsetOf(codePage);
   if (!charset) return std::nullopt;
-  const auto bytes = Recode(kWideCharset.data(), charset, text, kWideReplacement, OneByte, replaced);
-  if (!bytes) return std::nullopt;
-  std::u16string wide(bytes->size() / 2, u'\0');
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    wide[i] = static_cast<char16_t>(WideUnitAt(*bytes, i));
-  }
-  return wide;
+  std::u16string wide;
+  const bool converted = ConvertAroundAscii(text, &wide, NonAsciiBytesEnd, [&](std::string_view run) {
+    return Recode(kWideCharset.data(), charset, run, std::u16string_view(&kWideReplacement, 1), OneByte, replaced, &wide);
+  });
+  return converted ? std::optional(std::move(wide)) : std::nullopt;
 }
 
 // The replacement toward the 8-bit code page: the caller's default character (one character,
@@ -142,14 +188,14 @@ std::optional<std::string> EncodeFromWide(UINT codePage, std::u16string_view wid
                                           const char* defaultChar, bool* usedDefault) {
   const char* charset = CharsetOf(codePage);
   if (!charset) return std::nullopt;
-  std::string bytes(wide.size() * 2, '\0');
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    bytes[2 * i] = static_cast<char>(wide[i] & 0xFF);
-    bytes[2 * i + 1] = static_cast<char>(wide[i] >> 8);
-  }
   const std::string_view replacement =
       codePage == CP_UTF8 ? kUtf8Replacement : DefaultCharacter(defaultChar);
-  return Recode(charset, kWideCharset.data(), bytes, replacement, OneWideCharacter, usedDefault);
+  std::string bytes;
+  const bool converted = ConvertAroundAscii(wide, &bytes, NonAsciiUnitsEnd, [&](std::u16string_view run) {
+    const std::string_view units(reinterpret_cast<const char*>(run.data()), run.size() * sizeof(char16_t));
+    return Recode(charset, kWideCharset.data(), units, replacement, OneWideCharacter, usedDefault, &bytes);
+  });
+  return converted ? std::optional(std::move(bytes)) : std::nullopt;
 }
 
 // The units a length of -1 stands for: everything up to and including the terminator.
@@ -176,16 +222,13 @@ bool ValidCall(const void* input, int length, const void* output, int size) {
 
 // The code page holds ASCII as it stands, and most texts (names, words of the lists, paths) are
 // ASCII: they need no converter.
-bool IsAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-bool IsAscii(std::u16string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; });
+template <typename Unit>
+bool IsAscii(std::basic_string_view<Unit> text) {
+  return std::all_of(text.begin(), text.end(), IsAsciiUnit<Unit>);
 }
 
 std::optional<QString> ToQString(const std::string& text, bool* replaced) {
-  if (IsAscii(text)) return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  if (IsAscii(std::string_view(text))) return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   const auto wide = DecodeToWide(CP_ACP, text, replaced);
   if (!wide) return std::nullopt;
   return QString::fromUtf16(wide->data(), static_cast<qsizetype>(wide->size()));

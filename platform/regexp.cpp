@@ -29,16 +29,8 @@ QRegularExpression Compile(const std::string& pattern, bool ignoreCase, bool mul
   return QRegularExpression(AnsiToQString(pattern), options);
 }
 
-// The completion list searches one index at every keystroke, and converting it costs more than
-// the search: the text searched last keeps its conversion.
-QString SearchedText(const std::string& text) {
-  thread_local std::string lastText;
-  thread_local QString lastConverted = AnsiToQString(lastText);
-  if (text != lastText) {
-    lastConverted = AnsiToQString(text);
-    lastText = text;
-  }
-  return lastConverted;
+QString SearchedText(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -49,12 +41,12 @@ void RegExp::SetIgnoreCase(bool on) { ignoreCase_ = on; }
 void RegExp::SetGlobal(bool on) { global_ = on; }
 void RegExp::SetMultiline(bool on) { multiline_ = on; }
 
-bool RegExp::Test(const std::string& text) const {
+bool RegExp::Test(std::u16string_view text) const {
   const QRegularExpression expression = Compile(pattern_, ignoreCase_, multiline_);
   return expression.isValid() && expression.match(SearchedText(text)).hasMatch();
 }
 
-std::shared_ptr<const RegExpMatches> RegExp::Execute(const std::string& text) const {
+std::shared_ptr<const RegExpMatches> RegExp::Execute(std::u16string_view text) const {
   const QRegularExpression expression = Compile(pattern_, ignoreCase_, multiline_);
   if (!expression.isValid()) return nullptr;
   auto state = std::make_unique<RegExpMatches::State>();

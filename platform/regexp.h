@@ -1,11 +1,12 @@
 // The regular-expression object the completion list searches with, over QRegularExpression:
 // a pattern with the flags IgnoreCase, Global and Multiline, Test, and Execute giving a match
-// collection. Texts cross in the program's 8-bit code page; positions and lengths count UTF-16
-// units of the searched text. \b, \w and \s are ASCII, and the dot matches CR but not LF.
+// collection. The searched text is UTF-16, as the system object takes it; the other texts cross
+// in the program's 8-bit code page. Positions and lengths count UTF-16 units of the searched text. \b, \w and \s are ASCII, and the dot matches CR but not LF.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -20,10 +21,10 @@ class RegExp {
   void SetMultiline(bool on);
 
   // False for an invalid pattern as for no match.
-  bool Test(const std::string& text) const;
+  bool Test(std::u16string_view text) const;
   // Every non-overlapping match from left to right when Global is on, else the first one;
   // null for an invalid pattern.
-  std::shared_ptr<const RegExpMatches> Execute(const std::string& text) const;
+  std::shared_ptr<const RegExpMatches> Execute(std::u16string_view text) const;
 
  private:
   std::string pattern_;

@@ -5,12 +5,15 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <string>
 #include <vector>
 
 #include "framework/list_view.h"
 #include "ide/main_window_definition.h"
+#include "platform/code_page.h"
+#include "platform/file_system.h"
 #include "platform/window.h"
 #include "program_fixture.h"
 
@@ -116,11 +119,11 @@ TEST_F(CompletionListTest, TypingListsTheWordsWhoseAbbreviationBeginsWithTheType
   });
 }
 
-// 0xA1 separates wherever it stands, 0xB0 and 0xB1 (the quotes' trail bytes) never do:
-// 帧 is D6 A1, 鞍 B0 B0 and 北 B1 B1.
+// 0xA1 separates wherever it stands, 0xB0 and 0xB1 (the quotes' trail bytes) never do, and the
+// word never begins inside the character that separates: 帧 is D6 A1, 鞍 B0 B0, 北 B1 B1, “ A1 B0.
 TEST_F(CompletionListTest, TheSeparatorSetTakesOnlyTheQuotesLeadByte) {
   const std::pair<const char*, const char*> cases[] = {
-      {"帧", "z"}, {"鞍", "鞍z"}, {"北", "北z"}, {"“", "\xB0z"}};
+      {"帧", "z"}, {"鞍", "鞍z"}, {"北", "北z"}, {"“", "z"}, {"3×", "z"}};
   RunWithEditor([&] {
     for (const auto& [before, prefix] : cases) {
       Start(before);
@@ -187,13 +190,13 @@ TEST_F(CompletionListTest, AcceptingReplacesTheTypedWordWithTheEntry) {
       {"Enter from the editor", "", 0, "pu", {Qt::Key_Return}, "putchar"},
       {"Enter on an indented line", "    x\n    ", 10, "pu", {Qt::Key_Return}, "    x\n    putchar"},
       {"Enter on a tab-indented line", "\tx\n\t", 4, "pu", {Qt::Key_Return}, "\tx\n\tputchar"},
-      {"Space from the editor", "", 0, "pu", {Qt::Key_Space}, "putchar"},
+      {"Space from the editor is a blank", "", 0, "pu", {Qt::Key_Space}, "pu "},
       {"in the middle of a line", "a = ;", 4, "pr", {Qt::Key_Return}, "a = printf;"},
       {"after Backspace", "", 0, "pux", {Qt::Key_Backspace, Qt::Key_Return}, "putchar"},
       {"Chinese entry", "", 0, "zw", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "中文"},
       {"from the list with Enter", "", 0, "pu", {Qt::Key_Down, Qt::Key_Return}, "puts"},
       {"from the list with Space", "", 0, "pu", {Qt::Key_Down, Qt::Key_Space}, "puts"},
-      {"a Chinese word is replaced whole", "中", 3, "w", {Qt::Key_Space}, "zwx"},
+      {"a Chinese word is replaced whole", "中", 3, "w", {Qt::Key_Return}, "zwx"},
   };
   RunWithEditor([&] {
     for (const AcceptCase& c : cases) {
@@ -292,6 +295,78 @@ TEST_F(CompletionListTest, ALongWordGivesNoRowsAndNoHang) {
   });
 }
 
+// Keys posted to the widget with the focus one at a time, each left to arrive with what it makes
+// the program post, as a user's keys come in from the window system. A step in angle brackets is
+// one key; any other step types its characters one by one.
+void PostKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* focus = QApplication::focusWidget();
+  QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+  QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+  Settle();
+}
+
+// Latin-1 characters have Qt keys of their own value (letters upper case); the others, as an input
+// method gives them, none.
+void PostCharacter(QChar c) { PostKey(c.unicode() < 0x100 ? c.toUpper().unicode() : 0, QString(c)); }
+
+void PostStep(const std::string& step) {
+  if (step == "<Enter>") return PostKey(Qt::Key_Return, "\r");
+  if (step == "<Up>") return PostKey(Qt::Key_Up, QString());
+  if (step == "<Down>") return PostKey(Qt::Key_Down, QString());
+  if (step == "<Top>") return PostKey(Qt::Key_Home, QString(), Qt::ControlModifier);
+  if (step == "<Undo>") return PostKey(Qt::Key_Z, "\x1A", Qt::ControlModifier);
+  for (const QChar c : platform::AnsiToQString(step)) PostCharacter(c);
+}
+
+// The word lists the program ships, and two Chinese words.
+class ShippedListsTest : public CompletionListTest {
+ protected:
+  void SetUp() override {
+    CompletionListTest::SetUp();
+    for (const char* list : {"key.txt", "Order.txt", "Conest.txt"}) WriteBaseFile(Syntax(list), ShippedList(list));
+    WriteBaseFile(Syntax("h.txt"), ShippedList("h.txt") + "中文 长度 ");
+  }
+
+  static std::string Syntax(const std::string& list) { return "Syntax/" + list; }
+  static std::string ShippedList(const std::string& list) {
+    return platform::ReadWholeFile(TAVO_DIST_DIR "/" + Syntax(list)).value_or(std::string());
+  }
+};
+
+struct KeyByKeyCase {
+  const char* name;
+  const char* before;  // the caret at its end
+  std::vector<std::string> steps;
+  const char* after;
+};
+
+TEST_F(ShippedListsTest, TypingKeyByKeyLeavesWhatWasTypedOrTheChosenEntry) {
+  const KeyByKeyCase cases[] = {
+      {"a blank after a word with entries", "", {"int count = 0;"}, "int count = 0;"},
+      {"a blank after a word whose first entry is longer", "", {"char c = 'a';"}, "char c = 'a';"},
+      {"blanks after if and return", "", {"if (count > 0) return 1;"}, "if (count > 0) return 1;"},
+      {"Enter after a word the list holds", "", {"else", "<Enter>", "return count;"}, "else\r\nreturn count;"},
+      {"a character that separates stays whole", "", {"// 3×e", "<Enter>"}, "// 3×errno"},
+      {"Enter chooses", "", {"pri", "<Enter>"}, "printf"},
+      {"Enter chooses on an indented line", "{\r\n    ", {"pri", "<Enter>"}, "{\r\n    printf"},
+      {"the chosen entry is final", "", {"pri", "<Enter>", "(x"}, "printf(x"},
+      {"Space in the list chooses", "", {"zw", "<Down>", " "}, "中文"},
+      {"a Chinese word typed is replaced whole", "", {"长", "<Enter>"}, "长度"},
+      {"Up at the first row leaves the line", "int a;\r\n", {"pri", "<Up>", "<Enter>"}, "int\r\n a;\r\npri"},
+      {"Down into the list keeps the word", "\r\nx", {"<Top>", "fput", "<Down>", "<Enter>"}, "fputs\r\nx"},
+      {"undo after choosing with Enter", "", {"pri", "<Enter>", "<Undo>"}, "pri"},
+      {"undo after choosing in the list", "", {"zw", "<Down>", "<Enter>", "<Undo>"}, "zw"},
+  };
+  RunWithEditor([&] {
+    for (const KeyByKeyCase& c : cases) {
+      SCOPED_TRACE(c.name);
+      Start(c.before);
+      for (const std::string& step : c.steps) PostStep(step);
+      EXPECT_EQ(EditorText(), c.after);
+    }
+  });
+}
+
 TEST_F(CompletionListTest, DwellShowsTheWordsTipAndItsEndCancelsIt) {
   RunWithEditor([&] {
     Start("printf(x);  putchar");
@@ -312,11 +387,6 @@ TEST_F(CompletionListTest, DwellShowsTheWordsTipAndItsEndCancelsIt) {
     OnEditorDwell(Editor->GetLength() - 1, 0, 0, 0);
     EXPECT_TRUE(Editor->CallTipActive());
   });
-}
-
-TEST(Utf8LengthOfAnsiText, CountsHalfAByteMoreForEachDoubleByteCharacter) {
-  const std::pair<const char*, int> cases[] = {{"", 0}, {"abc", 3}, {"中文", 6}, {"a中", 4}, {"\xA1", 1}};
-  for (const auto& [text, length] : cases) EXPECT_EQ(Utf8LengthOfAnsiText(text), length) << text;
 }
 
 }  // namespace

@@ -57,6 +57,9 @@ TEST(MultiByteToWideChar, ConvertsAndReplacesInvalidInput) {
       {"utf-8 stray continuation byte", CP_UTF8, "a\x80z", 3, u"a\uFFFDz"},
       {"utf-8 truncated sequence", CP_UTF8, "a\xE4\xB8", 3, u"a\uFFFD"},
       {"utf-8 encoded surrogate", CP_UTF8, "\xED\xA0\x80", 3, u"\uFFFD\uFFFD\uFFFD"},
+      {"gbk and ASCII in turn", CP_ACP, "a\xD6\xD0" "b\xCE\xC4" "c", 7, u"a\u4E2Db\u6587c"},
+      {"gbk trail byte below 0x80", CP_ACP, "\x81\x40@", 3, u"\u4E02@"},
+      {"gbk invalid byte before ASCII", CP_ACP, "\xFF" "ab", 3, u"\uFFFDab"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ToWide(c.codePage, c.bytes, c.length), c.expected) << c.name;
@@ -82,6 +85,7 @@ TEST(WideCharToMultiByte, ConvertsAndReplacesWhatTheTargetCannotHold) {
       {"gbk lone low surrogate", CP_ACP, std::u16string(u"a\xDC00z", 3), 3, "a?z"},
       {"gbk lone high surrogate at the end", CP_ACP, std::u16string(u"a\xD800", 2), 2, "a?"},
       {"utf-8 lone surrogate", CP_UTF8, std::u16string(u"a\xD800z", 3), 3, "a\xEF\xBF\xBDz"},
+      {"gbk and ASCII in turn", CP_ACP, u"a\u4E2Db\u6587c", 5, "a\xD6\xD0" "b\xCE\xC4" "c"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ToBytes(c.codePage, c.wide, c.length), c.expected) << c.name;
