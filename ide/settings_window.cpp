@@ -127,9 +127,13 @@ void BindButton(const char* name, void (*handler)()) {
 
 }  // namespace
 
+// One window at a time: opening it again brings the open one forward with its unsaved list.
 void LoadSettingsWindow() {
-  SettingsWindow = framework::Form::Create(SettingsWindowDefinition());
-  if (SettingsWindow == nullptr) return;
+  if (SettingsWindow != nullptr) {
+    SettingsWindow->BringToFront();
+    return;
+  }
+  if (framework::Form::CreateHeld(SettingsWindow, SettingsWindowDefinition()) == nullptr) return;
   SettingsWindow->OnCreated = OnSettingsWindowCreated;
   BindButton(kAddWordButton, OnSettingsWindowAddButtonClick);
   BindButton(kModifyWordButton, OnSettingsWindowModifyButtonClick);
