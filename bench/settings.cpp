@@ -2,12 +2,9 @@
 // toolbar click to the filled window, and the click on 保存！ until every file is written.
 // Prints the median of several runs.
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCoreApplication>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,18 +13,13 @@
 #include <vector>
 
 #include "framework/button.h"
-#include "framework/dialog_seam.h"
-#include "framework/form.h"
 #include "framework/list_view.h"
-#include "framework/message_loop.h"
-#include "framework/program_end.h"
 #include "ide/main_toolbar.h"
 #include "ide/main_window_definition.h"
-#include "ide/program_dir.h"
-#include "ide/program_start.h"
 #include "ide/settings_window.h"
 #include "ide/settings_window_definition.h"
 #include "platform/file_system.h"
+#include "measure_in_program.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
@@ -102,16 +94,7 @@ void Measure() {
 
 int main(int argc, char** argv) {
   const std::string folder = MakeTemporaryFolder("tavo-bench");
-  if (folder.empty() || chdir(folder.c_str()) != 0 || !WriteWordLists(folder)) return 1;
-  OverrideProgramDir(folder);
-  QApplication application(argc, argv);
-  framework::SetDialogAnswerer([](const framework::DialogRequest&) { return framework::DialogReply{}; });
-  QTimer::singleShot(0, [] {
-    Measure();
-    const std::vector<framework::Form*> open = framework::LiveWindows();
-    for (framework::Form* form : open) form->Destroy();
-  });
-  const int result = framework::RunProgram(ProgramStart);
+  const int result = WriteWordLists(folder) ? MeasureInProgram(argc, argv, folder, Measure) : 1;
   std::system(("rm -rf '" + folder + "'").c_str());
   return result;
 }
