@@ -5,9 +5,7 @@
 #include <unistd.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCoreApplication>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -15,19 +13,15 @@
 #include <vector>
 
 #include "framework/button.h"
-#include "framework/dialog_seam.h"
 #include "framework/edit_box.h"
 #include "framework/form.h"
 #include "framework/list_view.h"
-#include "framework/message_loop.h"
-#include "framework/program_end.h"
 #include "ide/app_globals.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
-#include "ide/program_dir.h"
-#include "ide/program_start.h"
 #include "ide/search_window.h"
 #include "ide/search_window_definition.h"
+#include "measure_in_program.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {
@@ -75,16 +69,7 @@ void Measure() {
 
 int main(int argc, char** argv) {
   const std::string folder = MakeTemporaryFolder("tavo-bench");
-  if (folder.empty() || chdir(folder.c_str()) != 0) return 1;
-  OverrideProgramDir(folder);
-  QApplication application(argc, argv);
-  framework::SetDialogAnswerer([](const framework::DialogRequest&) { return framework::DialogReply{}; });
-  QTimer::singleShot(0, [] {
-    Measure();
-    const std::vector<framework::Form*> open = framework::LiveWindows();
-    for (framework::Form* form : open) form->Destroy();
-  });
-  const int result = framework::RunProgram(ProgramStart);
+  const int result = MeasureInProgram(argc, argv, folder, Measure);
   rmdir(folder.c_str());
   return result;
 }

@@ -35,6 +35,12 @@ Form* Form::Create(const WindowDefinition& definition) {
   return AllForms().back().get();
 }
 
+Form* Form::CreateHeld(Form*& global, const WindowDefinition& definition) {
+  global = Create(definition);
+  if (global != nullptr) global->heldBy_ = &global;
+  return global;
+}
+
 Form::Form(const WindowDefinition& definition) : name_(definition.name), client_(new QWidget) {
   auto* frame = new QMainWindow;
   frame->setCentralWidget(client_);
@@ -119,9 +125,16 @@ void Form::Open(const Form* owner) {
         !window->frame_->isVisible()) {
       continue;
     }
-    window->frame_->raise();
-    window->frame_->activateWindow();
+    window->BringToFront();
   }
+}
+
+void Form::BringToFront() {
+  if (destroyed_) return;
+  frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
+  frame_->show();
+  frame_->raise();
+  frame_->activateWindow();
 }
 
 void Form::Load(const Form* owner) { Open(owner); }
@@ -156,6 +169,7 @@ void Form::Destroy() {
   frame_->deleteLater();
   if (endModal_) endModal_();
   RemoveLiveWindow(this);
+  if (heldBy_ != nullptr && *heldBy_ == this) *heldBy_ = nullptr;
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {

@@ -25,6 +25,9 @@ class Form : private QObject {
   // Builds the window and its controls, hidden. Null when the definition is not sound: two
   // controls of one name, or a parent that is not an earlier container (or lacks the page).
   static Form* Create(const WindowDefinition& definition);
+  // As Create, into the global that names the window while it is open: once the window has
+  // been destroyed the global is null again, so it never names a window that is gone.
+  static Form* CreateHeld(Form*& global, const WindowDefinition& definition);
   ~Form() override;
 
   const std::string& Name() const { return name_; }
@@ -55,6 +58,9 @@ class Form : private QObject {
   // Destroys the windows it owns, then runs OnDestroying and takes the window away.
   void Destroy();
   bool IsDestroyed() const { return destroyed_; }
+  // Shows the window in front of the others and gives it the keyboard, restored when it was
+  // minimised.
+  void BringToFront();
 
   std::function<void()> OnCreated;
   std::function<void(int width, int height)> OnResized;  // the client area's new size
@@ -75,6 +81,7 @@ class Form : private QObject {
   QPointer<QWidget> client_;  // gone with the frame once the window is destroyed
   std::vector<std::unique_ptr<Unit>> units_;
   const Form* owner_ = nullptr;
+  Form** heldBy_ = nullptr;
   bool destroyed_ = false;
   int result_ = 0;
   std::function<void()> endModal_;

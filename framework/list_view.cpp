@@ -97,6 +97,8 @@ void ListView::Clear() { rows_->Clear(); }
 
 int ListView::SelectedRow() const { return SelectedRowOf(Tree()); }
 
+int ListView::CurrentRow() const { return Tree()->currentIndex().row(); }
+
 void ListView::SelectRow(int row) { SelectRowOf(Tree(), row); }
 
 // Watches the viewport after the view has seen the press, so the row under the mouse is

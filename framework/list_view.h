@@ -38,6 +38,9 @@ class ListView : public WidgetUnit, private QObject {
   void Clear();
 
   int SelectedRow() const;
+  // The focused row, -1 when there is none. A mouse press makes the row current before it
+  // selects it, so while OnCurrentRowChanged runs only this one names the new row.
+  int CurrentRow() const;
   // Makes the row current and scrolls it into view; -1 or a row out of range selects none.
   void SelectRow(int row);
 

@@ -10,11 +10,8 @@ framework::Form* AboutWindow = nullptr;
 
 namespace {
 
-// One at a time, as the buttons open pages for the window loaded last.
 framework::Form* CreateAboutWindow() {
-  if (AboutWindow != nullptr && !AboutWindow->IsDestroyed()) AboutWindow->Destroy();
-  AboutWindow = framework::Form::Create(AboutWindowDefinition());
-  if (AboutWindow == nullptr) return nullptr;
+  if (framework::Form::CreateHeld(AboutWindow, AboutWindowDefinition()) == nullptr) return nullptr;
   AboutWindow->Find<framework::EditBox>(kAboutTextBox)->SetReadOnly(true);
   AboutWindow->Find<framework::Button>(kHomePageButton)->OnClick = OnAboutWindowHomePageButtonClick;
   AboutWindow->Find<framework::Button>(kCheckUpdateButton)->OnClick = OnAboutWindowCheckUpdateButtonClick;
@@ -23,11 +20,18 @@ framework::Form* CreateAboutWindow() {
 
 }  // namespace
 
+// One window at a time: opening it again brings the open one forward.
 void LoadAboutWindow() {
+  if (AboutWindow != nullptr) {
+    AboutWindow->BringToFront();
+    return;
+  }
   if (CreateAboutWindow() != nullptr) AboutWindow->Load();
 }
 
+// The dialog takes the place of an open window, so the buttons still act for the one shown.
 void ShowAboutWindowModal() {
+  if (AboutWindow != nullptr) AboutWindow->Destroy();
   if (CreateAboutWindow() != nullptr) AboutWindow->LoadModal();
 }
 

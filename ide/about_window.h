@@ -3,10 +3,11 @@
 
 #include "framework/form.h"
 
-// Null until it has been loaded once.
+// The open window; null while there is none.
 extern framework::Form* AboutWindow;
 
-// Loads it without an owner and not as a dialog, beside the main window.
+// Loads it without an owner and not as a dialog, beside the main window, or brings the open one
+// to the front.
 void LoadAboutWindow();
 // Loads it as a dialog modal to the program's windows; returns once it has closed.
 void ShowAboutWindowModal();

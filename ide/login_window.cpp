@@ -45,12 +45,15 @@ void AddToMainWindowTitle(const std::string& displayName) {
 
 }  // namespace
 
-// One at a time: loading it again replaces the open one, which the handlers would no longer
-// reach.
+// One window at a time: opening it again brings the open one forward, its boxes filled from
+// login.txt as at every opening.
 void LoadLoginWindow() {
-  if (LoginWindow != nullptr && !LoginWindow->IsDestroyed()) LoginWindow->Destroy();
-  LoginWindow = framework::Form::Create(LoginWindowDefinition());
-  if (LoginWindow == nullptr) return;
+  if (LoginWindow != nullptr) {
+    LoginWindow->BringToFront();
+    OnLoginWindowCreated();
+    return;
+  }
+  if (framework::Form::CreateHeld(LoginWindow, LoginWindowDefinition()) == nullptr) return;
   LoginWindow->OnCreated = OnLoginWindowCreated;
   LoginWindow->Find<framework::Button>(kSignInButton)->OnClick = OnLoginWindowLoginButtonClick;
   LoginWindow->Find<framework::Button>(kRegisterButton)->OnClick = OnLoginWindowRegisterButtonClick;

@@ -3,10 +3,10 @@
 
 #include "framework/form.h"
 
-// Null until it has been loaded once.
+// The open window; null while there is none.
 extern framework::Form* LoginWindow;
 
-// Loads it without an owner and not as a dialog.
+// Loads it without an owner and not as a dialog, or brings the open one to the front.
 void LoadLoginWindow();
 
 void OnLoginWindowCreated();

@@ -42,10 +42,13 @@ std::vector<std::string> InfoCells(const std::string& infoText) {
 
 }  // namespace
 
+// One window at a time: opening it again brings the open one forward.
 void LoadPluginManagerWindow() {
-  if (PluginManagerWindow != nullptr && !PluginManagerWindow->IsDestroyed()) PluginManagerWindow->Destroy();
-  PluginManagerWindow = framework::Form::Create(PluginManagerWindowDefinition());
-  if (PluginManagerWindow == nullptr) return;
+  if (PluginManagerWindow != nullptr) {
+    PluginManagerWindow->BringToFront();
+    return;
+  }
+  if (framework::Form::CreateHeld(PluginManagerWindow, PluginManagerWindowDefinition()) == nullptr) return;
   PluginManagerWindow->OnCreated = OnPluginManagerWindowCreated;
   PluginList()->OnRightClick = [](int) { OnPluginManagerWindowPluginListRightButtonDown(); };
   PluginManagerWindow->Find<framework::Button>(kDownloadButton)->OnClick = OnPluginManagerWindowDownloadButtonClick;

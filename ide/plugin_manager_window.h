@@ -6,10 +6,10 @@
 
 #include "framework/form.h"
 
-// Null until LoadPluginManagerWindow has created it.
+// The open window; null while there is none.
 extern framework::Form* PluginManagerWindow;
 
-// Loads it without an owner and not as a dialog; one that is open already gives way to it.
+// Loads it without an owner and not as a dialog, or brings the open one to the front.
 void LoadPluginManagerWindow();
 
 // One row per plug-in file of the folder (no trailing '/') that tells who it is.

@@ -93,9 +93,15 @@ void ListEveryHit(const std::string& textUtf8, int flags) {
 
 }  // namespace
 
+// One window at a time: opening it again brings the open one forward, with the clipboard's
+// text in its box as at every opening.
 void LoadSearchWindow() {
-  SearchWindow = framework::Form::Create(SearchWindowDefinition());
-  if (SearchWindow == nullptr) return;
+  if (SearchWindow != nullptr) {
+    SearchWindow->BringToFront();
+    OnSearchWindowCreated();
+    return;
+  }
+  if (framework::Form::CreateHeld(SearchWindow, SearchWindowDefinition()) == nullptr) return;
   SearchWindow->OnCreated = OnSearchWindowCreated;
   Option(kRegexBox)->OnClick = OnSearchWindowRegexCheckBoxClick;
   SearchWindow->Find<framework::Button>(kFindButton)->OnClick = OnSearchWindowFindButtonClick;

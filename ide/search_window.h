@@ -4,10 +4,10 @@
 
 #include "framework/form.h"
 
-// Null until LoadSearchWindow has created it; each opening makes it anew.
+// The open window; null while there is none.
 extern framework::Form* SearchWindow;
 
-// Loads it without an owner and not as a dialog.
+// Loads it without an owner and not as a dialog, or brings the open one to the front.
 void LoadSearchWindow();
 
 // The most bytes a search box is given from the clipboard.

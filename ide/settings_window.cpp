@@ -75,6 +75,17 @@ const char* TypeOfSelection() {
   }
 }
 
+// Set when the user chooses an item of the type box, cleared when a row is shown: 修改 retypes
+// a row only to a type chosen for it.
+bool typeChosen = false;
+
+// A word with a blank would come back from its list file as two words, neither with its tip.
+bool RefusedWord(const std::string& word) {
+  if (word.find(' ') == std::string::npos) return false;
+  framework::MessageBox("词语中不能有空格", "", framework::MB_OK | framework::MB_ICONWARNING, SettingsWindow);
+  return true;
+}
+
 void SetRow(int row, const std::string& word, const std::string& tip, const std::string& type) {
   framework::ListView* list = WordList();
   list->SetCell(row, kTypeColumn, type);
@@ -107,9 +118,13 @@ void BindButton(const char* name, void (*handler)()) {
 
 }  // namespace
 
+// One window at a time: opening it again brings the open one forward with its unsaved list.
 void LoadSettingsWindow() {
-  SettingsWindow = framework::Form::Create(SettingsWindowDefinition());
-  if (SettingsWindow == nullptr) return;
+  if (SettingsWindow != nullptr) {
+    SettingsWindow->BringToFront();
+    return;
+  }
+  if (framework::Form::CreateHeld(SettingsWindow, SettingsWindowDefinition()) == nullptr) return;
   SettingsWindow->OnCreated = OnSettingsWindowCreated;
   BindButton(kAddWordButton, OnSettingsWindowAddButtonClick);
   BindButton(kModifyWordButton, OnSettingsWindowModifyButtonClick);
@@ -120,6 +135,7 @@ void LoadSettingsWindow() {
   list->OnCurrentRowChanged = [](int) { OnSettingsWindowWordListItemChanged(); };
   list->OnClick = [](int) { OnSettingsWindowWordListClick(); };
   Box(kTipBox)->OnChange = OnSettingsWindowTipEditChanged;
+  SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->OnSelectionChanged = [](int) { typeChosen = true; };
   for (const ColourSetting& setting : ColourSettings()) Picker(setting.picker)->OnColourChanged = setting.onChanged;
   SettingsWindow->Load();
 }
@@ -127,12 +143,13 @@ void LoadSettingsWindow() {
 void FillSyntaxWordList() {
   framework::ListView* list = WordList();
   list->Clear();
-  const std::string tips = TipsFile();
+  // Read whole, so that saving gives back every byte of a long tip.
+  const platform::ProfileFile tips(TipsFile());
   for (const WordListFile& file : kWordListFiles) {
     const std::string text = ReadTextFile(SyntaxFile(file.readName));
     for (const std::string_view word : platform::AnsiSplit(text, ' ')) {
       const std::string name(word);
-      list->AddRow({name, platform::GetPrivateProfileStringA(name, kTipKey, "", tips), file.type});
+      list->AddRow({name, tips.Read(name, kTipKey, "", std::string::npos), file.type});
     }
   }
 }
@@ -142,17 +159,23 @@ void OnSettingsWindowCreated() {
   FillSyntaxWordList();
   LoadColourPickers();
   SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->SetSelection(0);
+  typeChosen = false;
 }
 
 void OnSettingsWindowAddButtonClick() {
+  const std::string word = Box(kWordBox)->Text();
+  if (RefusedWord(word)) return;
   const int row = WordList()->AddRow({});
-  SetRow(row, Box(kWordBox)->Text(), Box(kTipBox)->Text(), TypeOfSelection());
+  SetRow(row, word, Box(kTipBox)->Text(), TypeOfSelection());
 }
 
 void OnSettingsWindowModifyButtonClick() {
-  const int row = WordList()->SelectedRow();
+  framework::ListView* list = WordList();
+  const int row = list->SelectedRow();
   if (row < 0) return;
-  SetRow(row, Box(kWordBox)->Text(), Box(kTipBox)->Text(), TypeOfSelection());
+  const std::string word = Box(kWordBox)->Text();
+  if (RefusedWord(word)) return;
+  SetRow(row, word, Box(kTipBox)->Text(), typeChosen ? TypeOfSelection() : list->Cell(row, kTypeColumn));
   framework::MessageBox("ok", "", framework::MB_OK, SettingsWindow);
 }
 
@@ -164,16 +187,17 @@ void OnSettingsWindowDeleteButtonClick() {
 }
 
 // Each list is written whole through the atomic replace, so a failed write leaves the old
-// list as it was. Failures are not reported.
+// list as it was; the tips go to Tips.txt in one write. Failures are not reported.
 void OnSettingsWindowSaveButtonClick() {
   std::string words[std::size(kWordListFiles)];
+  std::vector<platform::ProfileSetting> tips;
   framework::ListView* list = WordList();
-  const std::string tips = TipsFile();
   for (int row = 0; row < list->RowCount(); ++row) {
     const std::string word = list->Cell(row, kWordColumn);
     words[ListOfType(list->Cell(row, kTypeColumn))] += word + " ";
-    platform::WritePrivateProfileStringA(word, kTipKey, list->Cell(row, kTipColumn), tips);
+    tips.push_back({word, kTipKey, list->Cell(row, kTipColumn)});
   }
+  platform::WritePrivateProfileStrings(tips, TipsFile());
   for (std::size_t i = 0; i < std::size(kWordListFiles); ++i) {
     platform::ReplaceFileContents(SyntaxFile(kWordListFiles[i].writtenName), words[i]);
   }
@@ -188,10 +212,12 @@ void OnSettingsWindowFontButtonClick() {
   platform::WritePrivateProfileStringA(kColourSection, kFontSizeKey, std::to_string(font.pointSize), DefaultTxt());
 }
 
+// The row is the focused one, which a click makes current before it selects it.
 void OnSettingsWindowWordListItemChanged() {
   framework::ListView* list = WordList();
-  const int row = list->SelectedRow();
+  const int row = list->CurrentRow();
   if (row < 0) return;
+  typeChosen = false;
   Box(kWordBox)->SetText(list->Cell(row, kWordColumn));
   Box(kTipBox)->SetText(list->Cell(row, kTipColumn));
 }

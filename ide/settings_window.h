@@ -6,10 +6,10 @@
 
 #include "framework/form.h"
 
-// Null until LoadSettingsWindow has created it; each opening makes it anew.
+// The open window; null while there is none.
 extern framework::Form* SettingsWindow;
 
-// Loads it without an owner and not as a dialog.
+// Loads it without an owner and not as a dialog, or brings the open one to the front.
 void LoadSettingsWindow();
 
 // Fills the word list from Order.txt, key.txt and Conest.txt with the tips of Tips.txt.

@@ -46,8 +46,7 @@ bool EmptyTheEditor() {
 }  // namespace
 
 void LoadStartWindow() {
-  StartWindow = framework::Form::Create(StartWindowDefinition());
-  if (StartWindow == nullptr) return;
+  if (framework::Form::CreateHeld(StartWindow, StartWindowDefinition()) == nullptr) return;
   StartWindow->OnCreated = OnStartWindowCreated;
   // However it closes, the keyboard goes back to the editor.
   StartWindow->OnDestroying = [] {

@@ -4,7 +4,7 @@
 
 #include "framework/form.h"
 
-// Null until LoadStartWindow has created it.
+// The open window; null while there is none.
 extern framework::Form* StartWindow;
 
 // Loads it without an owner and not as a dialog, beside the main window.

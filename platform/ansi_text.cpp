@@ -85,4 +85,12 @@ bool AnsiEqualsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string AnsiFoldCase(std::string_view text) {
+  std::string folded(text);
+  for (std::size_t pos = 0; pos < folded.size(); pos += AnsiCharLength(folded, pos)) {
+    folded[pos] = AsciiLower(folded[pos]);
+  }
+  return folded;
+}
+
 }  // namespace platform

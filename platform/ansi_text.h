@@ -32,5 +32,8 @@ char AsciiLower(char c);
 // Equal character by character; an ASCII letter matches either case, a double-byte character
 // (whatever its trail byte) only itself.
 bool AnsiEqualsIgnoringCase(std::string_view a, std::string_view b);
+// The text with the ASCII letters of its single-byte characters in lower case: two texts are
+// AnsiEqualsIgnoringCase exactly when their folds are the same, so a fold can key a map.
+std::string AnsiFoldCase(std::string_view text);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/dynamic_library.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
 #include <cstdint>
 
@@ -24,6 +25,17 @@ bool IsOrdinal(const char* procName) {
   return reinterpret_cast<std::uintptr_t>(procName) < 0x10000 || procName[0] == '#';
 }
 
+// dlsym also searches the libraries that this one uses, so a plug-in would otherwise "export"
+// every function of the C library (puts, system). Only a symbol that the library itself
+// defines counts.
+bool DefinedBy(void* library, void* symbol) {
+  link_map* own = nullptr;
+  if (::dlinfo(library, RTLD_DI_LINKMAP, &own) != 0) return false;
+  Dl_info info{};
+  link_map* definer = nullptr;
+  return ::dladdr1(symbol, &info, reinterpret_cast<void**>(&definer), RTLD_DL_LINKMAP) != 0 && definer == own;
+}
+
 }  // namespace
 
 HMODULE LoadLibraryA(const char* fileName) {
@@ -39,7 +51,10 @@ HMODULE LoadLibraryA(const char* fileName) {
 FARPROC GetProcAddress(HMODULE module, const char* procName) {
   if (IsOrdinal(procName)) return nullptr;
   void* symbol = nullptr;
-  Libraries().Visit(module, [&](LoadedLibrary& loaded) { symbol = ::dlsym(loaded.library, procName); });
+  Libraries().Visit(module, [&](LoadedLibrary& loaded) {
+    symbol = ::dlsym(loaded.library, procName);
+    if (symbol && !DefinedBy(loaded.library, symbol)) symbol = nullptr;
+  });
   return reinterpret_cast<FARPROC>(symbol);
 }
 

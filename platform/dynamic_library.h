@@ -12,7 +12,8 @@ using FARPROC = void (*)();
 // A path with a slash is used as it stands, a bare name is searched as dlopen does. Loading a
 // library that is loaded already returns the same handle and counts one more load.
 HMODULE LoadLibraryA(const char* fileName);
-// Null for an unknown name or handle. An ordinal ("#N", or a small number in place of the
+// Null for an unknown name or handle, and for a function that the library only uses (one of
+// another library it depends on). An ordinal ("#N", or a small number in place of the
 // pointer) binds nothing: shared objects have no ordinals.
 FARPROC GetProcAddress(HMODULE module, const char* procName);
 // Undoes one load; the library goes when its last load is undone.

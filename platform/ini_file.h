@@ -7,7 +7,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/profile_document.h"
 
 namespace platform {
 
@@ -20,6 +24,20 @@ constexpr std::size_t kProfileValueLimit = 10239;
 std::string GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                      const std::string& defaultValue, const std::string& fileName);
 
+// A file read and parsed once, for a caller that reads many of its keys (the tips of a word
+// list): each key reads as GetPrivateProfileStringA would have read it when the file was read.
+class ProfileFile {
+ public:
+  explicit ProfileFile(const std::string& fileName);
+  // A caller that writes the value back passes npos as the limit, so that nothing is lost.
+  std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue,
+                   std::size_t limit = kProfileValueLimit) const;
+
+ private:
+  bool named_ = false;
+  std::optional<ProfileDocument> document_;
+};
+
 // Sets the key, creating the file, the section (at the end of the file) or the key (after the
 // section's last entry) as needed; every other byte of the file stays as it was, and new lines
 // end with CR LF. Fails, leaving the file untouched, for an empty file name, section or key,
@@ -27,5 +45,15 @@ std::string GetPrivateProfileStringA(const std::string& section, const std::stri
 // with '['), and when the file cannot be read or written.
 bool WritePrivateProfileStringA(const std::string& section, const std::string& key,
                                 const std::string& value, const std::string& fileName);
+
+struct ProfileSetting {
+  std::string section;
+  std::string key;
+  std::string value;
+};
+// Sets every key, in order, as that many WritePrivateProfileStringA calls would, but reads and
+// writes the file once. A setting that one call would refuse is left out; true when none was
+// and the file was written.
+bool WritePrivateProfileStrings(const std::vector<ProfileSetting>& settings, const std::string& fileName);
 
 }  // namespace platform

@@ -175,7 +175,7 @@ TEST_F(SearchWindowTest, CloseButtonDestroysTheWindow) {
   RunProgram([&] {
     LoadSearchWindow();
     QTest::mouseClick(SearchWindow->Find<framework::Button>(kCloseButton)->Widget(), Qt::LeftButton);
-    EXPECT_TRUE(SearchWindow->IsDestroyed());
+    EXPECT_EQ(SearchWindow, nullptr);
   });
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QTest>
+#include <QTreeView>
 
 #include "document_fixture.h"
 #include "framework/button.h"
@@ -31,6 +32,14 @@ class SettingsWindowTest : public DocumentTest {
     QTest::mouseClick(SettingsWindow->Find<framework::Button>(button)->Widget(), Qt::LeftButton);
   }
   static void SelectType(int item) { SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->SetSelection(item); }
+  // As the user does it: the mouse on the row, the arrow keys in the type box.
+  static void ClickRow(int row) {
+    auto* tree = static_cast<QTreeView*>(Words()->Widget());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(tree->model()->index(row, 0)).center());
+  }
+  static void ChooseTypeDown() {
+    QTest::keyClick(SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->Widget(), Qt::Key_Down);
+  }
 
   static std::vector<Row> ListedRows() {
     std::vector<Row> rows;
@@ -142,12 +151,84 @@ TEST_F(SettingsWindowTest, ModifyOverwritesTheCurrentRowAndSaysOk) {
     Words()->SelectRow(0);
     Box(kWordBox)->SetText("");
     Box(kTipBox)->SetText("");
-    SelectType(2);
+    ChooseTypeDown();
+    ChooseTypeDown();
     Click(kModifyWordButton);
     EXPECT_EQ(ListedRows(), (std::vector<Row>{{"", "", "常量"}}));
     ASSERT_EQ(dialogs_.size(), 1u);
     EXPECT_EQ(dialogs_[0].text, "ok");
     EXPECT_EQ(dialogs_[0].style, framework::MB_OK);
+  });
+}
+
+// Each case edits the list of one opening and saves it; the files then hold every word and
+// every byte of every tip that the edits did not change.
+TEST_F(SettingsWindowTest, EditsChangeOnlyWhatTheUserChanged) {
+  const std::string longTip = std::string(10300, 'x') + "尾";
+  const std::string tips = "[printf]\r\ntip=输出\r\n[puts]\r\ntip=" + longTip + "\r\n[int]\r\ntip=整数\r\n";
+  const std::vector<Row> rows = {{"printf", "输出", "函数"}, {"puts", longTip, "函数"}, {"int", "整数", "关键字"}};
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::vector<Row> rows;
+    std::vector<std::string> messages;
+    std::string order;
+    std::string tips;
+  };
+  const Case cases[] = {
+      {"a click shows the clicked row, which 修改 writes back unchanged",
+       [] {
+         Words()->SelectRow(0);
+         ClickRow(2);
+         EXPECT_EQ(Box(kWordBox)->Text(), "int");
+         Click(kModifyWordButton);
+       },
+       rows, {"ok"}, "printf puts ", tips},
+      {"a tip longer than a profile read is saved whole", [] {}, rows, {}, "printf puts ", tips},
+      {"a word with a blank is refused by 添加 and 修改",
+       [] {
+         ClickRow(0);
+         Box(kWordBox)->SetText("two words");
+         Click(kAddWordButton);
+         Click(kModifyWordButton);
+       },
+       rows, {"词语中不能有空格", "词语中不能有空格"}, "printf puts ", tips},
+      {"修改 keeps the type unless the user chose one",
+       [] {
+         ClickRow(0);
+         Box(kTipBox)->SetText("新");
+         Click(kModifyWordButton);
+         ClickRow(1);
+         ChooseTypeDown();
+         ClickRow(2);
+         Click(kModifyWordButton);
+       },
+       {{"printf", "新", "函数"}, {"puts", longTip, "函数"}, {"int", "整数", "关键字"}},
+       {"ok", "ok"}, "printf puts ", "[printf]\r\ntip=新\r\n[puts]\r\ntip=" + longTip + "\r\n[int]\r\ntip=整数\r\n"},
+      {"a chosen type retypes the row",
+       [] {
+         ClickRow(0);
+         ChooseTypeDown();
+         ChooseTypeDown();
+         Click(kModifyWordButton);
+       },
+       {{"printf", "输出", "常量"}, {"puts", longTip, "函数"}, {"int", "整数", "关键字"}}, {"ok"}, "puts ", tips},
+  };
+  RunProgram([&] {
+    for (const Case& c : cases) {
+      WriteProgramFile("Syntax/Order.txt", "printf puts ");
+      WriteProgramFile("Syntax/key.txt", "int ");
+      WriteProgramFile("Syntax/Tips.txt", tips);
+      dialogs_.clear();
+      LoadSettingsWindow();
+      c.edit();
+      EXPECT_EQ(ListedRows(), c.rows) << c.what;
+      EXPECT_EQ(DialogTexts(), c.messages) << c.what;
+      Click(kSaveWordsButton);
+      SettingsWindow->Close();
+      EXPECT_EQ(ProgramFile("Syntax/Order.txt"), c.order) << c.what;
+      EXPECT_EQ(ProgramFile("Syntax/Tips.txt"), c.tips) << c.what;
+    }
   });
 }
 

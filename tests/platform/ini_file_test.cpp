@@ -136,6 +136,41 @@ TEST_F(IniFile, WritesCreateTheFileAndKeepDoubleByteNamesApart) {
   EXPECT_FALSE(WritePrivateProfileStringA("s", "k", "v", PathOf("none/x.ini"))) << "no folder";
 }
 
+// The settings window writes every tip in one go; the file must end as one write per tip
+// would leave it, whatever the file and the names.
+TEST_F(IniFile, ManyWritesInOneGoLeaveWhatOneAtATimeWould) {
+  const std::vector<platform::ProfileSetting> settings = {
+      {"first", "a", "one"},     {"FIRST", "new", "x"},    {"first", "NEW", "y"},   {"新节", "键", "值"},
+      {"新节", "键2", "值2"},    {"second", "c", ""},      {"s", "k", "two\nlines"}, {"a\x81", "k", "lead byte"},
+      {"a\x81", "k", "again"},   {"last", "k\x81", "v"},   {"last", "k\x81", "w"},  {"[odd]]", "k", "v"},
+      {"  last ", " d ", "4!"},
+  };
+  const std::string files[] = {
+      "; keep me\n[first]\r\na = 1\r\nb=2\r\n\r\n[second]\n\tc=3\n[last]\r\nd=4",
+      "[first]\r\na=1\r\n[first]\r\na=2\r\n\r\n\r\n",
+      "loose=line\r",
+      "",
+  };
+  for (const std::string& file : files) {
+    ASSERT_TRUE(WriteWholeFile(Ini(), file));
+    for (const auto& setting : settings) WritePrivateProfileStringA(setting.section, setting.key, setting.value, Ini());
+    const auto oneAtATime = ReadWholeFile(Ini());
+    ASSERT_TRUE(WriteWholeFile(Ini(), file));
+    EXPECT_FALSE(platform::WritePrivateProfileStrings(settings, Ini())) << "one setting is refused";
+    EXPECT_EQ(ReadWholeFile(Ini()), oneAtATime) << file;
+  }
+}
+
+TEST_F(IniFile, AFileReadOnceGivesEveryKeyAsASingleReadWould) {
+  const std::string longValue = std::string(10300, 'x') + "尾";
+  ASSERT_TRUE(WriteWholeFile(Ini(), "[s]\r\nlong=" + longValue + "\r\nshort= v \r\n"));
+  const platform::ProfileFile file(Ini());
+  for (const char* key : {"long", "short", "missing"}) EXPECT_EQ(file.Read("S", key, "d"), Read("s", key, "d")) << key;
+  EXPECT_EQ(file.Read("s", "long", "", std::string::npos), longValue);
+  EXPECT_EQ(platform::ProfileFile("").Read("s", "short", "d"), "");
+  EXPECT_EQ(platform::ProfileFile(PathOf("none.ini")).Read("s", "short", "d"), "d");
+}
+
 TEST_F(IniFile, RefusesWritesThatALineCannotHold) {
   const std::string original = "[s]\r\nk=v\r\n";
   const struct {
