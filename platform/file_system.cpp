@@ -277,6 +277,13 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   return MoveStandInToTarget(standIn, name, target, bytes);
 }
 
+bool WriteFileAnew(const std::string& path, std::string_view bytes) {
+  const std::string target = ResolvedNative(path);
+  std::string name;
+  const int standIn = target.empty() ? -1 : MakeStandIn(target, nullptr, &name);
+  return standIn >= 0 && MoveStandInToTarget(standIn, name, target, bytes);
+}
+
 bool AppendToFile(const std::string& path, std::string_view bytes) {
   return WriteToFile(path, bytes, O_APPEND);
 }
@@ -292,6 +299,13 @@ bool CreateOwnerOnlyFile(const std::string& path) {
 bool PathExists(const std::string& path) {
   struct stat status {};
   return stat(ResolvedNative(path).c_str(), &status) == 0;
+}
+
+std::optional<long long> ModificationTime(const std::string& path) {
+  struct stat status {};
+  if (stat(ResolvedNative(path).c_str(), &status) != 0) return std::nullopt;
+  constexpr long long kNanosecondsPerSecond = 1000000000;
+  return static_cast<long long>(status.st_mtim.tv_sec) * kNanosecondsPerSecond + status.st_mtim.tv_nsec;
 }
 
 std::string FullPath(const std::string& path) {
