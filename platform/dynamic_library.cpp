@@ -3,7 +3,10 @@
 #include <dlfcn.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
+#include "platform/file_system.h"
 #include "platform/handle_table.h"
 
 namespace platform {
@@ -28,7 +31,9 @@ bool IsOrdinal(const char* procName) {
 
 HMODULE LoadLibraryA(const char* fileName) {
   if (!fileName || !*fileName) return nullptr;
-  void* library = ::dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+  const std::optional<std::string> native = NativePath(fileName);
+  if (!native) return nullptr;
+  void* library = ::dlopen(native->c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!library) return nullptr;
   const HMODULE known = Libraries().FindIf([&](const LoadedLibrary& loaded) { return loaded.library == library; });
   if (!known) return Libraries().Insert(LoadedLibrary{library, 1});

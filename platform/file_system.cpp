@@ -328,16 +328,20 @@ std::string FullPath(const std::string& path) {
   return full.empty() ? "/" : full;
 }
 
-std::string WorkingDirectory() {
+std::string WorkingDirectory() { return NativeToAnsi(NativeWorkingDirectory()); }
+
+std::string ProgramDirectory() { return NativeToAnsi(NativeProgramDirectory()); }
+
+std::string NativeWorkingDirectory() {
   std::string buffer(256, '\0');
   while (!getcwd(buffer.data(), buffer.size())) {
     if (errno != ERANGE) return std::string();
     buffer.resize(buffer.size() * 2);
   }
-  return NativeToAnsi(buffer.c_str());
+  return buffer.c_str();
 }
 
-std::string ProgramDirectory() {
+std::string NativeProgramDirectory() {
   std::string buffer(256, '\0');
   for (;;) {
     const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
@@ -349,7 +353,7 @@ std::string ProgramDirectory() {
     buffer.resize(buffer.size() * 2);
   }
   const std::size_t slash = buffer.rfind('/');
-  return NativeToAnsi(slash == 0 ? "/" : buffer.substr(0, slash));
+  return slash == 0 ? "/" : buffer.substr(0, slash);
 }
 
 std::vector<std::string> FindFiles(const std::string& pattern, std::vector<std::string>* refused) {

@@ -57,6 +57,9 @@ std::string FullPath(const std::string& path);
 // Neither has a trailing '/' (except the root itself).
 std::string WorkingDirectory();
 std::string ProgramDirectory();
+// The same two as the file system spells them, for telling whether they can cross.
+std::string NativeWorkingDirectory();
+std::string NativeProgramDirectory();
 
 // The names (without folder) of the files, not folders, in the pattern's folder that match
 // its last part, where '*' stands for any run of characters and '?' for one character and
