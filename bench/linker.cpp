@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
   CompareWallTimes("compile hello.c", build, {source.c_str(), TAVO_DIST_DIR "/Compiler/gcc", program.c_str()},
                    "target ratio at most 1.05");
   CompareWallTimes("10 MB of output", build, {"", kTenMegabytes, ""}, "target under 1000 ms");
-  std::printf("%-24s %zu bytes with the CR LF of each chunk\n", "captured", std::strlen(build("", kTenMegabytes, "")));
+  std::printf("%-24s %zu bytes, the leading CR LF included\n", "captured", std::strlen(build("", kTenMegabytes, "")));
   MeasureWaitingProcessorTime(build);
   std::filesystem::remove_all(std::filesystem::path(source).parent_path());
   return 0;

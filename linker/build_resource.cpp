@@ -12,6 +12,11 @@
 namespace {
 
 constexpr platform::DWORD kChunkBytes = 1023;
+// A compiler that prints without end must not take all the memory: past this much the child is
+// ended and the output says why.
+constexpr std::size_t kOutputBound = 16 * 1024 * 1024;
+constexpr char kOutputBoundNote[] = "\nTavo: error: 编译器输出超过 16 MB，已停止编译器。\n";
+constexpr platform::UINT kStoppedExitCode = 1;
 // The longest wait of one turn while the compiler runs. The wait ends sooner on output, on the
 // compiler's end and on any window event, so this bound only caps a turn that sees none.
 constexpr platform::UINT kWaitTurnMilliseconds = 10;
@@ -60,13 +65,17 @@ bool StartCompiler(const std::string& sourceArgs, const std::string& compilerPat
                                   nullptr, &startupInfo, &processInfo);
 }
 
-// One read of at most kChunkBytes, taken as text up to its first zero byte. A failed read
-// still adds its CR LF.
+// One read of at most kChunkBytes, taken as text up to its first zero byte. Nothing is put
+// between chunks: a chunk ends wherever the pipe had no more, often inside a line.
 void AppendChunk(std::string& collectedOutput) {
   readBuffer.fill('\0');
   platform::ReadFile(pipeRead, readBuffer.data(), kChunkBytes, &bytesAvailable, nullptr);
-  collectedOutput += "\r\n";
   collectedOutput += readBuffer.data();
+}
+
+void StopAtBound(std::string& collectedOutput) {
+  platform::TerminateProcess(processInfo.hProcess, kStoppedExitCode);
+  collectedOutput += kOutputBoundNote;
 }
 
 std::string CollectUntilEnded() {
@@ -76,6 +85,10 @@ std::string CollectUntilEnded() {
     platform::PeekNamedPipe(pipeRead, nullptr, 0, nullptr, &bytesAvailable, nullptr);
     if (bytesAvailable != 0) {
       AppendChunk(collectedOutput);
+      if (collectedOutput.size() > kOutputBound) {
+        StopAtBound(collectedOutput);
+        return collectedOutput;
+      }
       platform::DispatchPendingMessages();
       continue;
     }
@@ -101,7 +114,7 @@ std::optional<std::string> RunAndCapture(const std::string& sourceArgs, const st
   platform::CloseHandle(processInfo.hProcess);
   platform::CloseHandle(processInfo.hThread);
   if (collectedOutput.empty()) return std::nullopt;
-  return collectedOutput;
+  return "\r\n" + collectedOutput;
 }
 
 }  // namespace

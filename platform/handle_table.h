@@ -30,6 +30,13 @@ class HandleTable {
     return true;
   }
 
+  // Runs use(entry) for every entry, under the table's lock.
+  template <typename Use>
+  void ForEach(Use&& use) {
+    std::lock_guard lock(mutex_);
+    for (auto& [id, entry] : entries_) use(entry);
+  }
+
   // The first handle whose entry satisfies matches(entry), or null.
   template <typename Match>
   Handle FindIf(Match&& matches) {

@@ -78,8 +78,9 @@ int AddStandardHandles(posix_spawn_file_actions_t* actions, const STARTUPINFOA& 
   return error;
 }
 
-// A caller that ignores SIGPIPE must not pass that on to the commands the shell runs.
-int ResetSignals(posix_spawnattr_t* attributes) {
+// A caller that ignores SIGPIPE must not pass that on to the commands the shell runs. Each child
+// leads a process group of its own, so ending it ends whatever its shell started too.
+int SetSpawnAttributes(posix_spawnattr_t* attributes) {
   sigset_t defaults;
   sigemptyset(&defaults);
   sigaddset(&defaults, SIGPIPE);
@@ -87,7 +88,10 @@ int ResetSignals(posix_spawnattr_t* attributes) {
   sigemptyset(&unblocked);
   int error = posix_spawnattr_setsigdefault(attributes, &defaults);
   if (!error) error = posix_spawnattr_setsigmask(attributes, &unblocked);
-  if (!error) error = posix_spawnattr_setflags(attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+  if (!error) error = posix_spawnattr_setpgroup(attributes, 0);
+  if (!error) {
+    error = posix_spawnattr_setflags(attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
+  }
   return error;
 }
 
@@ -99,7 +103,7 @@ pid_t Spawn(const std::vector<std::string>& arguments, const STARTUPINFOA& start
   posix_spawnattr_init(&attributes);
   int error = AddStandardHandles(&actions, startup);
   if (!error && currentDirectory) error = posix_spawn_file_actions_addchdir_np(&actions, currentDirectory);
-  if (!error) error = ResetSignals(&attributes);
+  if (!error) error = SetSpawnAttributes(&attributes);
   pid_t pid = -1;
   if (!error) {
     std::vector<char*> argv;
@@ -128,6 +132,18 @@ std::optional<std::vector<std::string>> InterpreterArguments(std::string_view li
 // A descriptor that turns readable when the child ends, or -1 on a kernel without pidfds.
 int OpenProcessEndDescriptor(pid_t pid) {
   return static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));  // glibc 2.36's wrapper is not C++-ready
+}
+
+void KillProcessGroup(pid_t leader) { ::kill(-leader, SIGKILL); }
+
+// Ends the child and everything it started, and reaps it.
+void EndChild(ChildProcess& child, DWORD exitCode) {
+  if (PollChild(child)) return;
+  KillProcessGroup(child.pid);
+  while (::waitpid(child.pid, nullptr, 0) < 0 && errno == EINTR) {
+  }
+  child.ended = true;
+  child.exitCode = exitCode;
 }
 
 bool IsBrokenAndEmpty(int fd) {
@@ -201,6 +217,25 @@ BOOL GetExitCodeProcess(HANDLE process, DWORD* exitCode) {
     *exitCode = PollChild(*child) ? child->exitCode : STILL_ACTIVE;
   });
   return isProcess ? 1 : 0;
+}
+
+BOOL TerminateProcess(HANDLE process, UINT exitCode) {
+  bool isProcess = false;
+  KernelObjects().Visit(process, [&](KernelObject& object) {
+    auto* child = std::get_if<ChildProcess>(&object);
+    if (!child) return;
+    isProcess = true;
+    EndChild(*child, exitCode);
+  });
+  return isProcess ? 1 : 0;
+}
+
+void TerminateRunningChildren() {
+  KernelObjects().ForEach([](KernelObject& object) {
+    if (auto* child = std::get_if<ChildProcess>(&object)) EndChild(*child, 1);
+  });
+  std::lock_guard lock(orphansMutex);
+  for (const pid_t orphan : orphans) KillProcessGroup(orphan);
 }
 
 BOOL CloseHandle(HANDLE handle) {

@@ -103,6 +103,14 @@ BOOL ReadFile(HANDLE file, void* buffer, DWORD bytesToRead, DWORD* bytesRead, vo
 // a child ended by a signal). The child is reaped here.
 BOOL GetExitCodeProcess(HANDLE process, DWORD* exitCode);
 
+// Ends the child with everything it started (its process group) and reaps it; exitCode becomes
+// its exit code. Fails for a handle that is no process; a child that has ended stays as it was.
+BOOL TerminateProcess(HANDLE process, UINT exitCode);
+
+// Ends every child started here that still runs, handle closed or not, with what it started:
+// for a program that must end while a compiler or console of its own still runs.
+void TerminateRunningChildren();
+
 BOOL CloseHandle(HANDLE handle);
 
 // Reports the NT family (VER_PLATFORM_WIN32_NT); the version numbers stay 0.

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <optional>
+#include <vector>
+
+#include "plugins/gcc/universal_names.h"
 
 namespace {
 
@@ -9,6 +12,10 @@ struct Message {
   std::string Text;
   std::string_view Line = "0";
 };
+
+constexpr char kFieldSeparator[] = "^&/";
+constexpr char kRowEnd[] = "\r\n";
+constexpr std::string_view kBlanks = " \t\r";
 
 constexpr std::array<std::string_view, 3> kKinds = {"error", "fatal error", "warning"};
 
@@ -73,18 +80,37 @@ std::optional<Message> LinkerMessage(std::string_view line) {
   return Message{"error: " + std::string(text)};
 }
 
-}  // namespace
-
-std::string AnalyseGccMessages(std::string_view output) {
-  std::string answer;
+// The output's lines, whatever their ends (LF or CR LF).
+std::vector<std::string_view> LinesOf(std::string_view output) {
+  std::vector<std::string_view> lines;
   while (!output.empty()) {
     const std::size_t end = output.find('\n');
     std::string_view line = output.substr(0, end);
     output.remove_prefix(end == std::string_view::npos ? output.size() : end + 1);
     if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+bool IsBlank(std::string_view line) { return line.find_first_not_of(kBlanks) == std::string_view::npos; }
+
+std::string RowOf(const Message& message) {
+  return WithUniversalNamesTurnedBack(message.Text) + kFieldSeparator + std::string(message.Line) + kRowEnd;
+}
+
+}  // namespace
+
+std::string AnalyseGccMessages(std::string_view output) {
+  std::string answer;
+  std::string_view firstPrinted;
+  for (const std::string_view line : LinesOf(output)) {
+    if (firstPrinted.empty() && !IsBlank(line)) firstPrinted = line;
     std::optional<Message> message = KindMessage(line);
     if (!message) message = LinkerMessage(line);
-    if (message) answer += message->Text + "^&/" + std::string(message->Line) + "\r\n";
+    if (message) answer += RowOf(*message);
   }
+  // Something was printed (the shell's "not found", a crashed compiler): it must not vanish.
+  if (answer.empty() && !firstPrinted.empty()) answer = RowOf(Message{std::string(firstPrinted)});
   return answer;
 }

@@ -71,6 +71,33 @@ TEST(Process, ChildEndedBySignalReportsTheSignal) {
   EXPECT_EQ(code, 128u + 15u);
 }
 
+// The pipe breaks only once the sleep the shell started has ended as well.
+TEST(Process, TerminateEndsTheChildWithWhatItStarted) {
+  const Pipe pipe = MakePipe();
+  const PROCESS_INFORMATION info = Start("sleep 30 & sleep 30; echo late", pipe.write);
+  CloseHandle(pipe.write);
+  ASSERT_TRUE(TerminateProcess(info.hProcess, 9));
+  EXPECT_EQ(ReadAll(pipe.read), "");
+  EXPECT_EQ(WaitForExit(info), 9u);
+  EXPECT_TRUE(TerminateProcess(info.hProcess, 5));  // an ended child keeps its code
+  EXPECT_EQ(WaitForExit(info), 9u);
+  EXPECT_FALSE(TerminateProcess(pipe.read, 1));
+  for (HANDLE handle : {pipe.read, info.hProcess, info.hThread}) CloseHandle(handle);
+}
+
+TEST(Process, TerminateRunningChildrenEndsOpenAndClosedHandles) {
+  const Pipe open = MakePipe();
+  const Pipe closed = MakePipe();
+  const PROCESS_INFORMATION kept = Start("sleep 30", open.write);
+  const PROCESS_INFORMATION dropped = Start("sleep 30", closed.write);
+  for (HANDLE handle : {open.write, closed.write, dropped.hProcess, dropped.hThread}) CloseHandle(handle);
+  TerminateRunningChildren();
+  EXPECT_EQ(ReadAll(open.read), "");
+  EXPECT_EQ(ReadAll(closed.read), "");
+  EXPECT_NE(WaitForExit(kept), STILL_ACTIVE);
+  for (HANDLE handle : {open.read, closed.read, kept.hProcess, kept.hThread}) CloseHandle(handle);
+}
+
 TEST(Process, ChildInputIsTheNullDevice) {
   EXPECT_EQ(Capture("readlink /proc/self/fd/0"), "/dev/null\n");
 }

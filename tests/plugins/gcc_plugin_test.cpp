@@ -3,9 +3,12 @@
 
 #include <string>
 
+#include "linker/build_resource.h"
 #include "platform/ansi_text.h"
+#include "platform/code_page.h"
 #include "platform/dynamic_library.h"
 #include "platform/file_system.h"
+#include "platform/shell_quote.h"
 #include "tests/support/temp_dir_fixture.h"
 
 namespace {
@@ -18,8 +21,11 @@ class GccPluginTest : public TempDirTest {
     TempDirTest::SetUp();
     plugin_ = platform::LoadLibraryA(TAVO_DIST_DIR "/Plugin/gcc.so");
     ASSERT_NE(plugin_, nullptr);
+    linker_ = platform::LoadLibraryA(TAVO_DIST_DIR "/liblinker.so");
+    ASSERT_NE(linker_, nullptr);
   }
   void TearDown() override {
+    platform::FreeLibrary(linker_);
     platform::FreeLibrary(plugin_);
     TempDirTest::TearDown();
   }
@@ -30,21 +36,20 @@ class GccPluginTest : public TempDirTest {
     return reinterpret_cast<const char* (*)(const char*)>(Export("Analysis"))(output);
   }
 
-  // What the bundled compiler prints for that source, with the source's path removed.
-  std::string CompilerOutputFor(const std::string& source) {
+  // What the environment hands the plug-in for that source: the bundled compiler run through
+  // the real runner, in the code page, with the source's path removed.
+  std::string CompilerOutputFor(const std::string& source, const std::string& compiler = TAVO_DIST_DIR "/Compiler/gcc") {
     const std::string path = PathOf("a.c");
     EXPECT_TRUE(platform::WriteWholeFile(path, source));
-    const std::string command = TAVO_DIST_DIR "/Compiler/gcc " + path + "  -o   " + PathOf("a.exe") + " 2>&1";
-    FILE* compiler = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, compiler)) > 0;) output.append(buffer, n);
-    pclose(compiler);
-    return platform::AnsiReplaceAll(output, path, "");
+    const auto buildResource = reinterpret_cast<BuildResourceFunction>(platform::GetProcAddress(linker_, "BuildResource"));
+    const char* printed = buildResource(platform::ShellQuoted(path).c_str(), platform::ShellQuoted(compiler).c_str(),
+                                        platform::ShellQuoted(PathOf("a.exe")).c_str());
+    return platform::AnsiReplaceAll(platform::NativeToAnsi(printed ? printed : ""), path, "");
   }
 
  private:
   platform::HMODULE plugin_ = nullptr;
+  platform::HMODULE linker_ = nullptr;
 };
 
 TEST_F(GccPluginTest, TellsWhoItIsWithoutMenuEntries) {
@@ -82,21 +87,58 @@ TEST_F(GccPluginTest, GivesOneAnswerLinePerMessage) {
        "error: expected expression before ';' token (/tmp/h.h:1)^&/0\r\n"},
       {":3:5: error: 'x' undeclared (first use in this function)\n:3:5: note: each undeclared identifier is reported only once",
        "error: 'x' undeclared (first use in this function)^&/3\r\n"},
+      {":6:2: error: #error a ^&/ b\n", "error: #error a ^&/ b^&/6\r\n"},
+      {":6:2: error: #error \\U00004e2d\\u6587 \\U0001f600 \\U00zz0000 \\q\n",
+       "error: #error 中文 \\U0001f600 \\U00zz0000 \\q^&/6\r\n"},
+      {"sh: 1: /x/Compiler/gcc: not found\n", "sh: 1: /x/Compiler/gcc: not found^&/0\r\n"},
+      {"\r\n  \nSegmentation fault\nmore\n", "Segmentation fault^&/0\r\n"},
+      {" \r\n", ""},
       {"", ""},
       {nullptr, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(Analysis(c.output), c.answer) << (c.output ? c.output : "null");
 }
 
-TEST_F(GccPluginTest, ReadsWhatTheBundledCompilerPrints) {
-  const std::string output = CompilerOutputFor("int main()\n{\n  int a = 1\n  return a;\n}\nint f(void) { return 1 }\n");
-  EXPECT_EQ(Analysis(output.c_str()),
-            "error: expected ',' or ';' before 'return'^&/4\r\nerror: expected ';' before '}' token^&/6\r\n")
-      << output;
-  const std::string linkOutput = CompilerOutputFor("int f(void);\nint g(void) { return f(); }\n");
-  EXPECT_EQ(Analysis(linkOutput.c_str()),
-            "error: undefined reference to `main'^&/0\r\nerror: undefined reference to `f'^&/0\r\n")
-      << linkOutput;
+TEST_F(GccPluginTest, ReadsWhatTheBundledCompilerPrintsThroughTheRunner) {
+  const std::string longText(2000, 'x');
+  const struct {
+    std::string source;
+    std::string answer;
+  } cases[] = {
+      {"int main()\n{\n  int a = 1\n  return a;\n}\nint f(void) { return 1 }\n",
+       "error: expected ‘,’ or ‘;’ before ‘return’^&/4\r\nerror: expected ‘;’ before ‘}’ token^&/6\r\n"},
+      {"int main()\r\n{\r\n  int a = 1\r\n  return a;\r\n}\r\n",
+       "error: expected ‘,’ or ‘;’ before ‘return’^&/4\r\n"},
+      {"int f(void);\nint g(void) { return f(); }\n",
+       "error: undefined reference to `main'^&/0\r\nerror: undefined reference to `f'^&/0\r\n"},
+      {"int main(void)\n{\n  return 0；\n}\n",
+       "error: invalid suffix \"；\" on integer constant^&/3\r\nerror: expected ‘;’ before ‘}’ token^&/3\r\n"},
+      {"int main(void)\n{\n  return 中文;\n}\n",
+       "error: ‘中文’ undeclared (first use in this function)^&/3\r\n"},
+      {"#error 中文 ^&/ 是\n", "error: #error 中文 ^&/ 是^&/1\r\n"},
+      {"#error " + longText + "\n", "error: #error " + longText + "^&/1\r\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string output = CompilerOutputFor(c.source);
+    EXPECT_EQ(Analysis(output.c_str()), c.answer) << output;
+  }
+}
+
+// Sixty messages come through whole and on their lines, however the runner's reads fall.
+TEST_F(GccPluginTest, ManyMessagesStayWholeThroughTheRunner) {
+  std::string source;
+  std::string expected;
+  for (int line = 1; line <= 60; ++line) {
+    source += "int f" + std::to_string(line) + "(void) { return " + std::to_string(line) + " }\n";
+    expected += "error: expected ‘;’ before ‘}’ token^&/" + std::to_string(line) + "\r\n";
+  }
+  source += "int main(void) { return 0; }\n";
+  for (int build = 0; build < 3; ++build) EXPECT_EQ(Analysis(CompilerOutputFor(source).c_str()), expected);
+}
+
+TEST_F(GccPluginTest, CompilerThatCannotBeStartedIsARow) {
+  const std::string answer = Analysis(CompilerOutputFor("int main(void) { return 0; }\n", "/nonexistent/gcc").c_str());
+  EXPECT_EQ(answer, "/bin/sh: 1: /nonexistent/gcc: not found^&/0\r\n");
 }
 
 TEST_F(GccPluginTest, ReadsTenMegabytesToTheEnd) {
