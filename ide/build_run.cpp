@@ -222,6 +222,10 @@ void AnalyseBuildOutput(const std::string& output) {
   }
 }
 
+void EndWaitingBuild() {
+  if (buildWaiting) platform::TerminateRunningChildren();
+}
+
 void CompileAndRun() {
   if (!CanStartBuild()) return;
   SetDebugButtonDisabled(true);

@@ -32,6 +32,10 @@ BuildOutput BuildProgram(int mode, std::string& outputPath, const std::string& s
 // holds messages it would have shown.
 void AnalyseBuildOutput(const std::string& output);
 
+// Ends the compiler of a build that waits for it, so that the program can end: the build then
+// touches nothing of a main window that has gone.
+void EndWaitingBuild();
+
 // The local time as hour:minute:second without leading zeros.
 std::string TimeStampText();
 

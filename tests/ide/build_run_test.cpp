@@ -182,6 +182,31 @@ TEST_F(BuildRunTest, BuildCommandsGivenWhileABuildWaitsForItsCompilerDoNothing) 
   EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
 }
 
+// Whether a process still runs (a zombie no longer does).
+bool Runs(pid_t pid) {
+  const std::string state = platform::ReadWholeFile("/proc/" + std::to_string(pid) + "/stat").value_or("");
+  return !state.empty() && state.find(") Z ") == std::string::npos;
+}
+
+// The document is saved, so the window goes at once; the unsaved case asks first and ends the
+// process, which the test on a real display covers.
+TEST_F(BuildRunTest, ClosingWhileACompilerNeverEndsEndsItAndTouchesNoWindowAfterwards) {
+  UseCompilerScript("sleep 1000 &\necho $! >sleeper\nwait\n");
+  RunProgram([&] {
+    Editor->SetText(kScanfProgram);
+    IsSaved = 1;
+    QTimer::singleShot(300, [] { MainWindow->Close(); });
+    CompileAndRun();
+    EXPECT_TRUE(MainWindow->IsDestroyed());
+  });
+  EXPECT_TRUE(dialogs_.empty());
+  EXPECT_TRUE(endCodes_.empty());
+  const pid_t sleeper = std::stoi(BaseFileText("sleeper"));
+  for (int turn = 0; turn < 50 && Runs(sleeper); ++turn) usleep(20000);
+  EXPECT_FALSE(Runs(sleeper));
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
 // The library file is missing, or it lacks the export (the analysis plug-in stands in for it).
 class MissingLinkerTest : public BuildRunTest, public ::testing::WithParamInterface<const char*> {};
 
