@@ -129,7 +129,7 @@ bool ShouldRun(const std::optional<std::string>& output) {
 }
 
 // Shows the commands of the line in a console and waits until it has closed; false, with a
-// message, when no console could be started.
+// message, when no console could be started or it failed.
 bool RunInConsole(const std::string& commands) {
   std::string commandLine = platform::kConsolePrefix + commands;
   platform::STARTUPINFOA startup;
@@ -144,9 +144,18 @@ bool RunInConsole(const std::string& commands) {
     return false;
   }
   platform::WaitForProcessEndWithoutInput(process.hProcess);
+  platform::DWORD status = 0;
+  platform::GetExitCodeProcess(process.hProcess, &status);
   platform::CloseHandle(process.hProcess);
   platform::CloseHandle(process.hThread);
-  return true;
+  // The console ends with status 0 however the program inside it ended, and also when the user
+  // closes its window; any other status is its own failure: no display to show on, a terminal
+  // it could not open, its window lost.
+  if (status == 0) return true;
+  framework::MessageBox(std::string("运行程序的控制台窗口异常结束（") + platform::kConsoleProgram + "的退出状态为" +
+                            std::to_string(status) + "），程序可能没有运行。请确认图形显示可用后再试。",
+                        std::string(), framework::MB_ICONERROR);
+  return false;
 }
 
 std::string Quoted(const std::string& path) { return platform::ShellQuoted(path); }

@@ -153,17 +153,27 @@ TEST_F(BuildRunTest, CompileAndRunRunsOnlyWhenTheCompilerPrintedNothingOrOnlyMis
   });
 }
 
-TEST_F(BuildRunTest, WithoutAConsoleProgramTheRunIsReportedAsFailedNotAsASuccess) {
-  UseCompilerScript(": >\"$3\"\n");  // shell built-ins only: PATH holds nothing below
-  const PathOverride noConsole(Dir());
+// No console program to start, or the real one with no display to show on.
+class FailedConsoleTest : public BuildRunTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FailedConsoleTest, TheRunIsReportedAsFailedNotAsASuccess) {
+  const bool consoleFound = GetParam();
+  UseCompilerScript(": >\"$3\"\n");  // shell built-ins only: PATH may hold nothing
+  const std::string display = getenv("DISPLAY") ? getenv("DISPLAY") : "";
+  unsetenv("DISPLAY");
+  const std::string systemPath = std::string(getenv("PATH")).substr(std::string(kTestConsoleFolder).size() + 1);
+  const PathOverride path(consoleFound ? systemPath : Dir());
   RunProgram([&] {
     CompileAndRun();
     EXPECT_EQ(Rows(), std::vector<std::vector<std::string>>{});
     EXPECT_FALSE(MainToolbar()->IsButtonDisabled(kDebugButton));
   });
+  if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
   ASSERT_EQ(dialogs_.size(), 1u);
-  EXPECT_NE(dialogs_[0].text.find("xterm"), std::string::npos) << dialogs_[0].text;
+  EXPECT_NE(dialogs_[0].text.find(consoleFound ? "xterm的退出状态为1" : "“xterm”"), std::string::npos) << dialogs_[0].text;
 }
+
+INSTANTIATE_TEST_SUITE_P(Consoles, FailedConsoleTest, ::testing::Bool());
 
 TEST_F(BuildRunTest, BuildCommandsGivenWhileABuildWaitsForItsCompilerDoNothing) {
   UseCompilerScript("echo run >>compiler-runs\nsleep 1\necho 'x.c:1:1: error: boom'\n");
