@@ -382,6 +382,31 @@ TEST_F(BuildRunTest, TheBundledPluginPutsGccsErrorsOnTheLinesGccNames) {
   EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
 }
 
+// A compiler that cannot be started: its wrapper finds no gcc, the configured path names
+// nothing, or no path is configured (the base folder itself is started).
+class UnstartableCompilerTest : public BuildRunTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnstartableCompilerTest, TheShellsComplaintIsARowOnNoLine) {
+  ASSERT_EQ(symlink(TAVO_DIST_DIR "/Plugin/gcc.so", ProgramPath("Plugin/gcc.so").c_str()), 0);
+  SetConfig(kOutputSection, kAnalysisPluginKey, "gcc.so");
+  SetConfig(kCompilerSection, kCompilerKey, GetParam());
+  const PathOverride noGcc(kTestConsoleFolder);
+  RunProgram([&] {
+    Editor->SetText(kScanfProgram);
+    CompileAndRun();
+    ASSERT_GE(OutputList()->RowCount(), 1);
+    for (const std::vector<std::string>& row : Rows()) {
+      EXPECT_EQ(row[0], "错误");
+      EXPECT_EQ(row[1], "0");
+      EXPECT_FALSE(row[2].empty());
+    }
+    EXPECT_EQ(MarkedLines(), std::set<int>{});
+  });
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Compilers, UnstartableCompilerTest, ::testing::Values("/Compiler/gcc", "/Compiler/missing", ""));
+
 TEST_F(BuildRunTest, WithoutABoundPluginTheRowsStayTheMarksGoAndMessagesNameThePlugin) {
   SetConfig(kOutputSection, kAnalysisPluginKey, "missing.so");
   const std::vector<std::pair<std::string, bool>> outputs = {{"\r\nerror", true}, {"", false}, {"\r\n \r\n", false}};
