@@ -10,13 +10,26 @@ namespace {
 using namespace e2e;
 using namespace std::chrono_literals;
 
-using CompileAndRunOnXvfbTest = XvfbTest;
-// The installation tree in a plain folder and in one with a Chinese name.
-class InstalledCompileAndRunTest : public XvfbTest, public ::testing::WithParamInterface<std::string> {};
-
 constexpr char kScanfProgram[] =
     "#include <stdio.h>\r\nint main(void) {\r\n  int n = 0;\r\n  scanf(\"%d\", &n);\r\n"
     "  printf(\"twice: %d\\n\", n * 2);\r\n  return 0;\r\n}\r\n";
+
+class CompileAndRunOnXvfbTest : public XvfbTest {
+ protected:
+  // Starts tavo in the tree with the scanf program open; its main window once drawn, 0 when
+  // none came.
+  Window StartWithTheProgram(Child& tavo, const std::string& tree) {
+    std::ofstream(tree + "/twice.c", std::ios::binary) << kScanfProgram;
+    if (!StartTavo(tavo, tree, {"twice.c"})) return 0;
+    Window window = 0;
+    if (!WaitFor([&] { return (window = FindWindowByTitle(display_, Utf8(u8"Tavo 编辑器"))) != 0; }, 30s)) return 0;
+    std::this_thread::sleep_for(1s);  // drawn
+    return window;
+  }
+};
+
+// The installation tree in a plain folder and in one with a Chinese name.
+class InstalledCompileAndRunTest : public CompileAndRunOnXvfbTest, public ::testing::WithParamInterface<std::string> {};
 
 // Whether anything darker than the background is drawn in the rectangle of the window.
 bool HoldsInk(Display* display, Window window, int x, int y, int width, int height) {
@@ -55,13 +68,9 @@ void Focus(Window window) { std::system(("xdotool windowfocus --sync " + std::to
 
 TEST_P(InstalledCompileAndRunTest, F5RunsTheProgramInAConsoleThatTakesTheKeyboardAndWaitsForAKey) {
   std::setlocale(LC_CTYPE, "C.UTF-8");  // for reading the console's compound-text title
-  const std::string tree = CopyInstallationTree(GetParam());
-  std::ofstream(tree + "/twice.c", std::ios::binary) << kScanfProgram;
   Child tavo;
-  ASSERT_TRUE(StartTavo(tavo, tree, {"twice.c"}));
-  Window window = 0;
-  ASSERT_TRUE(WaitFor([&] { return (window = FindWindowByTitle(display_, Utf8(u8"Tavo 编辑器"))) != 0; }, 30s));
-  std::this_thread::sleep_for(1s);  // drawn
+  const Window window = StartWithTheProgram(tavo, CopyInstallationTree(GetParam()));
+  ASSERT_NE(window, 0u);
   EXPECT_FALSE(FirstRowHasAState(display_, window));
 
   Focus(window);
@@ -100,12 +109,9 @@ INSTANTIATE_TEST_SUITE_P(Folders, InstalledCompileAndRunTest, ::testing::Values(
 TEST_F(CompileAndRunOnXvfbTest, ClosingWhileTheCompilerRunsAsksToSaveAndEndsTheCompilerAndTavo) {
   const std::string tree = CopyInstallationTree();
   std::ofstream(tree + "/Compiler/gcc") << "#!/bin/sh\nsleep 1000 &\necho $! >sleeper\nwait\n";
-  std::ofstream(tree + "/twice.c", std::ios::binary) << kScanfProgram;
   Child tavo;
-  ASSERT_TRUE(StartTavo(tavo, tree, {"twice.c"}));
-  Window window = 0;
-  ASSERT_TRUE(WaitFor([&] { return (window = FindWindowByTitle(display_, Utf8(u8"Tavo 编辑器"))) != 0; }, 30s));
-  std::this_thread::sleep_for(1s);  // drawn
+  const Window window = StartWithTheProgram(tavo, tree);
+  ASSERT_NE(window, 0u);
   Focus(window);
   std::system(("xdotool mousemove --window " + std::to_string(window) + " 400 200 click 1 type x").c_str());
   std::system("xdotool key F5");
