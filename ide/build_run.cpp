@@ -129,7 +129,7 @@ bool ShouldRun(const std::optional<std::string>& output) {
 }
 
 // Shows the commands of the line in a console and waits until it has closed; false, with a
-// message, when no console could be started.
+// message, when no console could be started or it failed.
 bool RunInConsole(const std::string& commands) {
   std::string commandLine = platform::kConsolePrefix + commands;
   platform::STARTUPINFOA startup;
@@ -144,24 +144,54 @@ bool RunInConsole(const std::string& commands) {
     return false;
   }
   platform::WaitForProcessEndWithoutInput(process.hProcess);
+  platform::DWORD status = 0;
+  platform::GetExitCodeProcess(process.hProcess, &status);
   platform::CloseHandle(process.hProcess);
   platform::CloseHandle(process.hThread);
-  return true;
+  // The console ends with status 0 however the program inside it ended, and also when the user
+  // closes its window; any other status is its own failure: no display to show on, a terminal
+  // it could not open, its window lost.
+  if (status == 0) return true;
+  framework::MessageBox(std::string("运行程序的控制台窗口异常结束（") + platform::kConsoleProgram + "的退出状态为" +
+                            std::to_string(status) + "），程序可能没有运行。请确认图形显示可用后再试。",
+                        std::string(), framework::MB_ICONERROR);
+  return false;
 }
 
 std::string Quoted(const std::string& path) { return platform::ShellQuoted(path); }
+
+void AddBuildStepRow(const std::string& details) {
+  OutputList()->AddRow({TimeStampText(), "", "", details}, kBuildStepImage);
+}
+
+// More than blanks and line ends: the analysis would have had something to show.
+bool HoldsMessages(const std::string& output) { return output.find_first_not_of(" \t\r\n") != std::string::npos; }
+
+// A box, not a row: the output panel may be hidden, and without the plug-in no row would say
+// why the compiler's messages are missing.
+void ReportMissingAnalysis(const std::string& plugin) {
+  framework::MessageBox("无法载入分析编译器输出的插件“" + platform::FullPath(plugin) +
+                            "”，编译器的消息无法显示。请检查config.ini中[输出]调试处理插件的设置和Plugin文件夹。",
+                        std::string(), framework::MB_ICONERROR);
+}
 
 // Not while another build waits, and not without the runner (whose absence ends the program).
 bool CanStartBuild() { return !buildWaiting && BoundBuildResource() != nullptr; }
 
 }  // namespace
 
-std::optional<std::string> BuildProgram(int mode, std::string& outputPath, const std::string& sourcePath,
-                                        const std::string& selector) {
+BuildOutput BuildProgram(int mode, std::string& outputPath, const std::string& sourcePath,
+                         const std::string& selector) {
   std::string source = sourcePath;
   if (mode == 1 && source.empty()) {
     source = BaseDir + "/Debug/" + std::to_string(RandomWholeNumber(1, 10)) + ".c";
-    platform::WriteWholeFile(source, Editor->GetTextRange(0, Editor->GetLength()) + "\r\n");
+    // Made anew, so a link planted in a shared Debug/ cannot send the text elsewhere; unwritten,
+    // the compiler would build whatever an earlier build left there.
+    if (!platform::WriteFileAnew(source, Editor->GetTextRange(0, Editor->GetLength()) + "\r\n")) {
+      framework::MessageBox("无法写入临时源文件“" + source + "”，没有编译。请检查Debug文件夹是否存在、是否可写。",
+                            std::string(), framework::MB_ICONERROR);
+      return {};
+    }
   }
   if (mode == 1 && outputPath.empty()) outputPath = BaseDir + "/Debug/temp.exe";
   const std::string compiler = BaseDir + ReadConfig(kCompilerSection, kCompilerKey);
@@ -174,33 +204,53 @@ std::optional<std::string> BuildProgram(int mode, std::string& outputPath, const
   buildWaiting = false;
   LastBuiltSource = source;
   // The compiler prints in the system's encoding, paths included.
-  if (printed == nullptr) return std::nullopt;
-  return platform::NativeToAnsi(printed);
+  if (printed == nullptr) return {true, std::nullopt};
+  return {true, platform::NativeToAnsi(printed)};
 }
 
 void AnalyseBuildOutput(const std::string& output) {
   Editor->MarkerDeleteAll(kBookmarkMarker);
   const std::string plugin = ProgramDir() + "/Plugin/" + ReadConfig(kOutputSection, kAnalysisPluginKey);
-  if (!BindPluginExport(plugin, kAnalysisExport)) return;
+  if (!BindPluginExport(plugin, kAnalysisExport)) {
+    if (HoldsMessages(output)) ReportMissingAnalysis(plugin);
+    return;
+  }
   const auto analysis = reinterpret_cast<AnalysisFunction>(BoundPluginExport());
   const std::string cleaned = LastBuiltSource.empty() ? output : platform::AnsiReplaceAll(output, LastBuiltSource, "");
   const char* answered = analysis(cleaned.c_str());
   const std::string answer = answered ? answered : "";
   OutputList()->Clear();
   for (const std::string_view line : platform::AnsiSplit(answer, kAnswerLineSeparator)) {
+    // The line number is the last field: a message may hold the separator itself (an #error
+    // text can), and keeps it whole.
     const std::vector<std::string_view> fields = platform::AnsiSplit(line, kAnswerFieldSeparator);
-    if (fields.size() >= 2) AddErrorRow(fields[0], fields[1]);
+    if (fields.size() < 2) continue;
+    const std::string_view lineNumber = fields.back();
+    const auto messageLength = static_cast<std::size_t>(lineNumber.data() - line.data()) - kAnswerFieldSeparator.size();
+    AddErrorRow(line.substr(0, messageLength), lineNumber);
   }
+}
+
+void EndWaitingBuild() {
+  if (buildWaiting) platform::TerminateRunningChildren();
 }
 
 void CompileAndRun() {
   if (!CanStartBuild()) return;
   SetDebugButtonDisabled(true);
-  std::string program;
-  const std::optional<std::string> printed = BuildProgram(1, program, "", "");
-  AnalyseBuildOutput(printed.value_or(""));
-  if (ShouldRun(printed) && RunInConsole(Quoted(program) + " &Title Tavo调试 & PAUSE & EXIT")) {
-    OutputList()->AddRow({TimeStampText(), "成功"}, kRunImage);
+  std::string program = BaseDir + "/Debug/temp.exe";
+  const std::optional<long long> earlierProgram = platform::ModificationTime(program);
+  const BuildOutput built = BuildProgram(1, program, "", "");
+  if (MainWindow->IsDestroyed()) return;  // closed while the compiler ran: the program is ending
+  if (built.compiled) {
+    AnalyseBuildOutput(built.printed.value_or(""));
+    if (!ShouldRun(built.printed)) {
+      // A program was made, so the compiler only warned.
+      const std::optional<long long> madeProgram = platform::ModificationTime(program);
+      if (madeProgram && madeProgram != earlierProgram) AddBuildStepRow("程序没有运行：编译器给出了警告，请先改正");
+    } else if (RunInConsole(Quoted(program) + " &Title Tavo调试 & PAUSE & EXIT")) {
+      OutputList()->AddRow({TimeStampText(), "成功"}, kRunImage);
+    }
   }
   SetDebugButtonDisabled(false);
 }
@@ -208,17 +258,19 @@ void CompileAndRun() {
 void CompileOnly() {
   if (!CanStartBuild()) return;
   std::string unused;
-  const std::optional<std::string> printed = BuildProgram(1, unused, IsSaved == 1 ? CurrentFilePath : "", ".o");
-  AnalyseBuildOutput(printed.value_or(""));
-  OutputList()->AddRow({TimeStampText(), "", "", "编译完成"}, kBuildStepImage);
+  const BuildOutput built = BuildProgram(1, unused, IsSaved == 1 ? CurrentFilePath : "", ".o");
+  if (MainWindow->IsDestroyed() || !built.compiled) return;
+  AnalyseBuildOutput(built.printed.value_or(""));
+  AddBuildStepRow("编译完成");
 }
 
 void LinkProgram() {
   if (!CanStartBuild()) return;
   std::string program = LastBuiltSource + ".o.exe";
-  const std::optional<std::string> printed = BuildProgram(0, program, LastBuiltSource + ".o", "");
-  AnalyseBuildOutput(printed.value_or(""));
-  OutputList()->AddRow({TimeStampText(), "", "", "连接完成"}, kBuildStepImage);
+  const BuildOutput built = BuildProgram(0, program, LastBuiltSource + ".o", "");
+  if (MainWindow->IsDestroyed()) return;
+  AnalyseBuildOutput(built.printed.value_or(""));
+  AddBuildStepRow("连接完成");
 }
 
 void RunLinkedProgram() {

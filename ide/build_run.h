@@ -14,16 +14,27 @@ void LinkProgram();
 // Runs the program the last link made in a console.
 void RunLinkedProgram();
 
+// What a build came to: whether the compiler ran, and what it printed (nothing when it
+// printed nothing).
+struct BuildOutput {
+  bool compiled = false;
+  std::optional<std::string> printed;
+};
+
 // Runs the compiler. Mode 1 lets an empty source stand for the editor's text, written to a
 // numbered file in Debug/, and an empty output path become Debug/temp.exe (outputPath is set
 // to it). An empty selector builds a program; any other compiles only, to the source + ".o".
-// Returns what the compiler printed, nothing when it printed nothing.
-std::optional<std::string> BuildProgram(int mode, std::string& outputPath, const std::string& sourcePath,
-                                        const std::string& selector);
+// When the numbered file cannot be written nothing is compiled, and a message says so.
+BuildOutput BuildProgram(int mode, std::string& outputPath, const std::string& sourcePath, const std::string& selector);
 // Clears every marker-1 line, hands the output (without the path of the last built source) to
 // the configured analysis plug-in and shows its answer as error rows and marks. Without a
-// bound plug-in the rows stay as they were.
+// bound plug-in the rows stay as they were, and a message names the plug-in when the output
+// holds messages it would have shown.
 void AnalyseBuildOutput(const std::string& output);
+
+// Ends the compiler of a build that waits for it, so that the program can end: the build then
+// touches nothing of a main window that has gone.
+void EndWaitingBuild();
 
 // The local time as hour:minute:second without leading zeros.
 std::string TimeStampText();

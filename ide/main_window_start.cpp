@@ -81,11 +81,13 @@ void OnMainWindowCreated() {
   ShowSignedInName();
 }
 
-void OnMainWindowDestroy() {}
+// The window can go in the middle of a build, whose wait lets the close through.
+void OnMainWindowDestroy() { EndWaitingBuild(); }
 
 int OnMainWindowQueryClose() {
   if (IsDocumentSaved()) return 1;
   if (!NewDocument()) return 0;
+  EndWaitingBuild();
   framework::EndProgram(0);
   return 0;
 }

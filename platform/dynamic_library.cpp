@@ -4,7 +4,10 @@
 #include <link.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
+#include "platform/file_system.h"
 #include "platform/handle_table.h"
 
 namespace platform {
@@ -40,7 +43,9 @@ bool DefinedBy(void* library, void* symbol) {
 
 HMODULE LoadLibraryA(const char* fileName) {
   if (!fileName || !*fileName) return nullptr;
-  void* library = ::dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
+  const std::optional<std::string> native = NativePath(fileName);
+  if (!native) return nullptr;
+  void* library = ::dlopen(native->c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!library) return nullptr;
   const HMODULE known = Libraries().FindIf([&](const LoadedLibrary& loaded) { return loaded.library == library; });
   if (!known) return Libraries().Insert(LoadedLibrary{library, 1});

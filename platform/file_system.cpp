@@ -277,6 +277,13 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   return MoveStandInToTarget(standIn, name, target, bytes);
 }
 
+bool WriteFileAnew(const std::string& path, std::string_view bytes) {
+  const std::string target = ResolvedNative(path);
+  std::string name;
+  const int standIn = target.empty() ? -1 : MakeStandIn(target, nullptr, &name);
+  return standIn >= 0 && MoveStandInToTarget(standIn, name, target, bytes);
+}
+
 bool AppendToFile(const std::string& path, std::string_view bytes) {
   return WriteToFile(path, bytes, O_APPEND);
 }
@@ -292,6 +299,13 @@ bool CreateOwnerOnlyFile(const std::string& path) {
 bool PathExists(const std::string& path) {
   struct stat status {};
   return stat(ResolvedNative(path).c_str(), &status) == 0;
+}
+
+std::optional<long long> ModificationTime(const std::string& path) {
+  struct stat status {};
+  if (stat(ResolvedNative(path).c_str(), &status) != 0) return std::nullopt;
+  constexpr long long kNanosecondsPerSecond = 1000000000;
+  return static_cast<long long>(status.st_mtim.tv_sec) * kNanosecondsPerSecond + status.st_mtim.tv_nsec;
 }
 
 std::string FullPath(const std::string& path) {
@@ -314,16 +328,20 @@ std::string FullPath(const std::string& path) {
   return full.empty() ? "/" : full;
 }
 
-std::string WorkingDirectory() {
+std::string WorkingDirectory() { return NativeToAnsi(NativeWorkingDirectory()); }
+
+std::string ProgramDirectory() { return NativeToAnsi(NativeProgramDirectory()); }
+
+std::string NativeWorkingDirectory() {
   std::string buffer(256, '\0');
   while (!getcwd(buffer.data(), buffer.size())) {
     if (errno != ERANGE) return std::string();
     buffer.resize(buffer.size() * 2);
   }
-  return NativeToAnsi(buffer.c_str());
+  return buffer.c_str();
 }
 
-std::string ProgramDirectory() {
+std::string NativeProgramDirectory() {
   std::string buffer(256, '\0');
   for (;;) {
     const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
@@ -335,7 +353,7 @@ std::string ProgramDirectory() {
     buffer.resize(buffer.size() * 2);
   }
   const std::size_t slash = buffer.rfind('/');
-  return NativeToAnsi(slash == 0 ? "/" : buffer.substr(0, slash));
+  return slash == 0 ? "/" : buffer.substr(0, slash);
 }
 
 std::vector<std::string> FindFiles(const std::string& pattern, std::vector<std::string>* refused) {

@@ -36,6 +36,11 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes);
 // disk still leaves it whole). A symbolic link stays as it is and the file it names gets the
 // bytes; the file keeps its permission bits.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+// Creates the file anew with exactly these bytes: a new file made in its folder takes the
+// name's place, so whatever held the name before, a symbolic link included, is replaced and
+// never written through. False, with nothing left behind, when the folder is missing or takes
+// no new file.
+bool WriteFileAnew(const std::string& path, std::string_view bytes);
 // Add the bytes to the end of the file, creating it when missing.
 bool AppendToFile(const std::string& path, std::string_view bytes);
 bool DeleteFile(const std::string& path);
@@ -43,6 +48,8 @@ bool DeleteFile(const std::string& path);
 // already (a replaced file keeps that mode). False when the file is missing afterwards.
 bool CreateOwnerOnlyFile(const std::string& path);
 bool PathExists(const std::string& path);
+// When the file's bytes last changed, in nanoseconds; nothing when it is missing.
+std::optional<long long> ModificationTime(const std::string& path);
 
 // The absolute form of a path, relative ones taken from the working directory, with "." and
 // ".." entries and repeated separators removed; the empty text stays empty.
@@ -50,6 +57,9 @@ std::string FullPath(const std::string& path);
 // Neither has a trailing '/' (except the root itself).
 std::string WorkingDirectory();
 std::string ProgramDirectory();
+// The same two as the file system spells them, for telling whether they can cross.
+std::string NativeWorkingDirectory();
+std::string NativeProgramDirectory();
 
 // The names (without folder) of the files, not folders, in the pattern's folder that match
 // its last part, where '*' stands for any run of characters and '?' for one character and

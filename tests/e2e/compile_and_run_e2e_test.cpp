@@ -10,11 +10,26 @@ namespace {
 using namespace e2e;
 using namespace std::chrono_literals;
 
-using CompileAndRunOnXvfbTest = XvfbTest;
-
 constexpr char kScanfProgram[] =
     "#include <stdio.h>\r\nint main(void) {\r\n  int n = 0;\r\n  scanf(\"%d\", &n);\r\n"
     "  printf(\"twice: %d\\n\", n * 2);\r\n  return 0;\r\n}\r\n";
+
+class CompileAndRunOnXvfbTest : public XvfbTest {
+ protected:
+  // Starts tavo in the tree with the scanf program open; its main window once drawn, 0 when
+  // none came.
+  Window StartWithTheProgram(Child& tavo, const std::string& tree) {
+    std::ofstream(tree + "/twice.c", std::ios::binary) << kScanfProgram;
+    if (!StartTavo(tavo, tree, {"twice.c"})) return 0;
+    Window window = 0;
+    if (!WaitFor([&] { return (window = FindWindowByTitle(display_, Utf8(u8"Tavo 编辑器"))) != 0; }, 30s)) return 0;
+    std::this_thread::sleep_for(1s);  // drawn
+    return window;
+  }
+};
+
+// The installation tree in a plain folder and in one with a Chinese name.
+class InstalledCompileAndRunTest : public CompileAndRunOnXvfbTest, public ::testing::WithParamInterface<std::string> {};
 
 // Whether anything darker than the background is drawn in the rectangle of the window.
 bool HoldsInk(Display* display, Window window, int x, int y, int width, int height) {
@@ -51,15 +66,11 @@ bool IsShown(Display* display, Window window) {
 
 void Focus(Window window) { std::system(("xdotool windowfocus --sync " + std::to_string(window)).c_str()); }
 
-TEST_F(CompileAndRunOnXvfbTest, F5RunsTheProgramInAConsoleThatTakesTheKeyboardAndWaitsForAKey) {
+TEST_P(InstalledCompileAndRunTest, F5RunsTheProgramInAConsoleThatTakesTheKeyboardAndWaitsForAKey) {
   std::setlocale(LC_CTYPE, "C.UTF-8");  // for reading the console's compound-text title
-  const std::string tree = CopyInstallationTree();
-  std::ofstream(tree + "/twice.c", std::ios::binary) << kScanfProgram;
   Child tavo;
-  ASSERT_TRUE(StartTavo(tavo, tree, {"twice.c"}));
-  Window window = 0;
-  ASSERT_TRUE(WaitFor([&] { return (window = FindWindowByTitle(display_, Utf8(u8"Tavo 编辑器"))) != 0; }, 30s));
-  std::this_thread::sleep_for(1s);  // drawn
+  const Window window = StartWithTheProgram(tavo, CopyInstallationTree(GetParam()));
+  ASSERT_NE(window, 0u);
   EXPECT_FALSE(FirstRowHasAState(display_, window));
 
   Focus(window);
@@ -89,6 +100,50 @@ TEST_F(CompileAndRunOnXvfbTest, F5RunsTheProgramInAConsoleThatTakesTheKeyboardAn
   EXPECT_TRUE(WaitFor([&] { return FindWindowByTitle(display_, Utf8(u8"Tavo调试")) == 0; }, 20s))
       << "the console stayed after the key";
   EXPECT_TRUE(WaitFor([&] { return FirstRowHasAState(display_, window); }, 20s)) << "no row after the run";
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, InstalledCompileAndRunTest, ::testing::Values("dist", Utf8(u8"编程 工具")));
+
+// A compiler that never ends: closing the window with unsaved text asks to save, and then the
+// compiler and Tavo both end.
+TEST_F(CompileAndRunOnXvfbTest, ClosingWhileTheCompilerRunsAsksToSaveAndEndsTheCompilerAndTavo) {
+  const std::string tree = CopyInstallationTree();
+  std::ofstream(tree + "/Compiler/gcc") << "#!/bin/sh\nsleep 1000 &\necho $! >sleeper\nwait\n";
+  Child tavo;
+  const Window window = StartWithTheProgram(tavo, tree);
+  ASSERT_NE(window, 0u);
+  Focus(window);
+  std::system(("xdotool mousemove --window " + std::to_string(window) + " 400 200 click 1 type x").c_str());
+  std::system("xdotool key F5");
+  ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(tree + "/sleeper"); }, 20s)) << "the compiler did not start";
+  SendCloseRequest(display_, window);
+  Window box = 0;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindWindowByTitle(display_, Utf8(u8"Tavo询问"))) != 0; }, 20s))
+      << "closing did not ask to save";
+  std::system(("xdotool windowfocus --sync " + std::to_string(box) + " key Tab space").c_str());  // No
+  const std::optional<int> status = tavo.WaitForExit(20s);
+  ASSERT_TRUE(status.has_value()) << "tavo did not end";
+  EXPECT_TRUE(WIFEXITED(*status));
+  EXPECT_EQ(WEXITSTATUS(*status), 0);
+  std::string pid;
+  std::ifstream(tree + "/sleeper") >> pid;
+  EXPECT_TRUE(WaitFor([&] { return CommandOutput("ps -o stat= -p " + pid).find_first_not_of(" Z\n") == std::string::npos; }, 5s))
+      << "the compiler still runs";
+}
+
+// A folder whose name GBK cannot hold: a message names it, and Tavo ends without a main window.
+TEST_F(CompileAndRunOnXvfbTest, AnInstallationFolderTheCodePageCannotHoldIsRefusedAtStart) {
+  const std::string tree = CopyInstallationTree(Utf8(u8"façade"));
+  Child tavo;
+  ASSERT_TRUE(StartTavo(tavo, tree, {}));
+  Window box = 0;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindWindowByTitle(display_, Utf8(u8"信息："))) != 0; }, 30s)) << "no message";
+  EXPECT_EQ(FindWindowByTitle(display_, Utf8(u8"Tavo 编辑器")), 0u);
+  std::system(("xdotool windowfocus --sync " + std::to_string(box) + " key space").c_str());
+  const std::optional<int> status = tavo.WaitForExit(20s);
+  ASSERT_TRUE(status.has_value()) << "tavo did not end after the message";
+  EXPECT_TRUE(WIFEXITED(*status));
+  EXPECT_NE(WEXITSTATUS(*status), 0);
 }
 
 }  // namespace

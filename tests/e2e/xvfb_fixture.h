@@ -194,8 +194,9 @@ class XvfbTest : public TempDirTest {
     if (previous != IgnoreVanishedWindows) OtherXErrors = previous;
   }
 
-  std::string CopyInstallationTree() {
-    const std::string tree = PathOf("dist");
+  // The copy is in a folder of that name (UTF-8) inside the test's folder.
+  std::string CopyInstallationTree(const std::string& folder = "dist") {
+    const std::string tree = PathOf(folder);
     std::filesystem::copy(TAVO_DIST_DIR, tree, std::filesystem::copy_options::recursive);
     return tree;
   }

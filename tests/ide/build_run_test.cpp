@@ -124,40 +124,56 @@ TEST_F(BuildRunTest, CompileAndRunRunsTheEditorsProgramInTheConsoleWithItsKeyboa
 }
 
 TEST_F(BuildRunTest, CompileAndRunRunsOnlyWhenTheCompilerPrintedNothingOrOnlyMissedANewline) {
+  const std::vector<std::string> notRun = {"", "", "程序没有运行：编译器给出了警告，请先改正"};
   struct Case {
     const char* printed;
+    bool makesProgram;
     bool runs;
   };
   const std::vector<Case> cases = {
-      {"", true},
-      {"x.c:3:1: warning: no newline at end of file\nx.c:1:1: error: boom\n", true},
-      {"x.c:1:1: error: boom\n", false},
-      {" ", false},  // the runner puts a line end before what it read
+      {"", true, true},
+      {"x.c:3:1: warning: no newline at end of file\nx.c:1:1: error: boom\n", true, true},
+      {"x.c:1:1: error: boom\n", false, false},
+      {"x.c:1:1: warning: unused\n", true, false},  // a program was made: only warnings
+      {" ", true, false},  // the runner puts a line end before what it read
   };
   RunProgram([&] {
     for (const Case& c : cases) {
       platform::DeleteFile(PathOf("console-output"));
       OutputList()->Clear();
-      UseCompilerScript(std::string("printf '%s' '") + c.printed + "'\nprintf '#!/bin/sh\\necho ran\\n' >\"$3\"\nchmod +x \"$3\"\n");
+      UseCompilerScript(std::string("printf '%s' '") + c.printed + "'\n" +
+                        (c.makesProgram ? "printf '#!/bin/sh\\necho ran\\n' >\"$3\"\nchmod +x \"$3\"\n" : ""));
       CompileAndRun();
       EXPECT_EQ(BaseFileText("console-output") == "ran\n\x1B]2;" + Utf8(u8"Tavo调试") + "\x07" + kPrompt + "\n", c.runs)
           << c.printed;
-      EXPECT_EQ(Rows() == (std::vector<std::vector<std::string>>{{"成功", "", ""}}), c.runs) << c.printed;
+      const std::vector<std::string> last = Rows().empty() ? std::vector<std::string>{} : Rows().back();
+      EXPECT_EQ(last == (std::vector<std::string>{"成功", "", ""}), c.runs) << c.printed;
+      EXPECT_EQ(last == notRun, c.makesProgram && !c.runs) << c.printed;
     }
   });
 }
 
-TEST_F(BuildRunTest, WithoutAConsoleProgramTheRunIsReportedAsFailedNotAsASuccess) {
-  UseCompilerScript(": >\"$3\"\n");  // shell built-ins only: PATH holds nothing below
-  const PathOverride noConsole(Dir());
+// No console program to start, or the real one with no display to show on.
+class FailedConsoleTest : public BuildRunTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FailedConsoleTest, TheRunIsReportedAsFailedNotAsASuccess) {
+  const bool consoleFound = GetParam();
+  UseCompilerScript(": >\"$3\"\n");  // shell built-ins only: PATH may hold nothing
+  const std::string display = getenv("DISPLAY") ? getenv("DISPLAY") : "";
+  unsetenv("DISPLAY");
+  const std::string systemPath = std::string(getenv("PATH")).substr(std::string(kTestConsoleFolder).size() + 1);
+  const PathOverride path(consoleFound ? systemPath : Dir());
   RunProgram([&] {
     CompileAndRun();
     EXPECT_EQ(Rows(), std::vector<std::vector<std::string>>{});
     EXPECT_FALSE(MainToolbar()->IsButtonDisabled(kDebugButton));
   });
+  if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
   ASSERT_EQ(dialogs_.size(), 1u);
-  EXPECT_NE(dialogs_[0].text.find("xterm"), std::string::npos) << dialogs_[0].text;
+  EXPECT_NE(dialogs_[0].text.find(consoleFound ? "xterm的退出状态为1" : "“xterm”"), std::string::npos) << dialogs_[0].text;
 }
+
+INSTANTIATE_TEST_SUITE_P(Consoles, FailedConsoleTest, ::testing::Bool());
 
 TEST_F(BuildRunTest, BuildCommandsGivenWhileABuildWaitsForItsCompilerDoNothing) {
   UseCompilerScript("echo run >>compiler-runs\nsleep 1\necho 'x.c:1:1: error: boom'\n");
@@ -176,6 +192,31 @@ TEST_F(BuildRunTest, BuildCommandsGivenWhileABuildWaitsForItsCompilerDoNothing) 
   EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
 }
 
+// Whether a process still runs (a zombie no longer does).
+bool Runs(pid_t pid) {
+  const std::string state = platform::ReadWholeFile("/proc/" + std::to_string(pid) + "/stat").value_or("");
+  return !state.empty() && state.find(") Z ") == std::string::npos;
+}
+
+// The document is saved, so the window goes at once; the unsaved case asks first and ends the
+// process, which the test on a real display covers.
+TEST_F(BuildRunTest, ClosingWhileACompilerNeverEndsEndsItAndTouchesNoWindowAfterwards) {
+  UseCompilerScript("sleep 1000 &\necho $! >sleeper\nwait\n");
+  RunProgram([&] {
+    Editor->SetText(kScanfProgram);
+    IsSaved = 1;
+    QTimer::singleShot(300, [] { MainWindow->Close(); });
+    CompileAndRun();
+    EXPECT_TRUE(MainWindow->IsDestroyed());
+  });
+  EXPECT_TRUE(dialogs_.empty());
+  EXPECT_TRUE(endCodes_.empty());
+  const pid_t sleeper = std::stoi(BaseFileText("sleeper"));
+  for (int turn = 0; turn < 50 && Runs(sleeper); ++turn) usleep(20000);
+  EXPECT_FALSE(Runs(sleeper));
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
 // The library file is missing, or it lacks the export (the analysis plug-in stands in for it).
 class MissingLinkerTest : public BuildRunTest, public ::testing::WithParamInterface<const char*> {};
 
@@ -191,14 +232,47 @@ TEST_P(MissingLinkerTest, EndsTheProgramWithTheFatalBoxAtTheFirstBuild) {
 INSTANTIATE_TEST_SUITE_P(Libraries, MissingLinkerTest,
                          ::testing::Values("missing.so", TAVO_SAMPLE_PLUGINS "/recording_analysis.so"));
 
-TEST_F(BuildRunTest, WithoutADebugFolderTheCompilersComplaintStopsTheRun) {
-  ASSERT_EQ(rmdir(PathOf("Debug").c_str()), 0);
+// The numbered source cannot be made: no Debug/ folder, or every numbered name taken by a folder.
+class UnwritableSourceTest : public BuildRunTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(UnwritableSourceTest, StopsTheBuildWithAMessageAndRunsNoEarlierProgram) {
+  const bool debugFolderMissing = GetParam();
+  if (debugFolderMissing) {
+    ASSERT_EQ(rmdir(PathOf("Debug").c_str()), 0);
+  } else {
+    for (int n = 1; n <= 10; ++n) ASSERT_EQ(mkdir(PathOf("Debug/" + std::to_string(n) + ".c").c_str(), 0755), 0);
+    WriteBaseFile("Debug/temp.exe", "#!/bin/sh\necho STALE PROGRAM\n");
+    ASSERT_EQ(chmod(PathOf("Debug/temp.exe").c_str(), 0755), 0);
+  }
+  UseCompilerScript("echo run >>compiler-runs\n");
   RunProgram([&] {
     Editor->SetText(kScanfProgram);
     CompileAndRun();
+    CompileOnly();
+    EXPECT_EQ(OutputList()->RowCount(), 0);
+    EXPECT_FALSE(MainToolbar()->IsButtonDisabled(kDebugButton));
   });
-  EXPECT_FALSE(platform::PathExists(PathOf("Debug")));
+  ASSERT_EQ(dialogs_.size(), 2u);
+  EXPECT_TRUE(dialogs_[0].text.starts_with("无法写入临时源文件“" + PathOf("Debug/"))) << dialogs_[0].text;
+  EXPECT_FALSE(platform::PathExists(PathOf("compiler-runs")));
   EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+  EXPECT_EQ(platform::PathExists(PathOf("Debug")), !debugFolderMissing);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, UnwritableSourceTest, ::testing::Bool());
+
+TEST_F(BuildRunTest, TheNumberedSourceReplacesALinkInDebugAndLeavesItsTargetAlone) {
+  WriteBaseFile("outside.c", "keep me");
+  for (int n = 1; n <= 10; ++n) {
+    ASSERT_EQ(symlink(PathOf("outside.c").c_str(), PathOf("Debug/" + std::to_string(n) + ".c").c_str()), 0);
+  }
+  RunProgram([&] {
+    Editor->SetText(kScanfProgram);
+    CompileAndRun();
+    EXPECT_EQ(platform::ReadWholeFile(LastBuiltSource), std::string(kScanfProgram) + "\r\n");
+  });
+  EXPECT_EQ(BaseFileText("outside.c"), "keep me");
+  EXPECT_NE(BaseFileText("console-output").find("twice: "), std::string::npos);
 }
 
 // Saved files in folders whose names a shell would split or run.
@@ -240,15 +314,21 @@ TEST_F(BuildRunTest, AnswerLinesBecomeErrorRowsAndMarksOnTheLinesTheyName) {
                 "a line without separator\r\n"
                 "full-width^&/\xA3\xB3\r\n"  // "３"
                 "\r\n"
-                "no number^&/abc^&/ignored\r\n");
+                "no number^&/abc\r\n"
+                "#error a^&/b^&/7\r\n"  // the line number is the last field
+                "sh: 1: gcc: not found^&/0\r\n");
   RunProgram([&] {
     Editor->SetText(std::string(20, '\n'));
     Editor->MarkerAdd(5, kBookmarkMarker);  // a bookmark goes with the old marks
     OutputList()->AddRow({"old"});
     AnalyseBuildOutput("\r\nx.c:12:1: error: expected ';'");
     EXPECT_EQ(Rows(), (std::vector<std::vector<std::string>>{
-                          {"错误", "12", "expected ';'"}, {"错误", "\xA3\xB3", "full-width"}, {"错误", "abc", "no number"}}));
-    EXPECT_EQ(MarkedLines(), (std::set<int>{11, 2}));
+                          {"错误", "12", "expected ';'"},
+                          {"错误", "\xA3\xB3", "full-width"},
+                          {"错误", "abc", "no number"},
+                          {"错误", "7", "#error a^&/b"},
+                          {"错误", "0", "sh: 1: gcc: not found"}}));
+    EXPECT_EQ(MarkedLines(), (std::set<int>{11, 2, 6}));
     // The click goes to the line the mark is on.
     const std::vector<std::pair<int, int>> clicks = {{0, 11}, {1, 2}, {2, 0}, {-1, 0}};
     for (const auto& [row, line] : clicks) {
@@ -302,15 +382,49 @@ TEST_F(BuildRunTest, TheBundledPluginPutsGccsErrorsOnTheLinesGccNames) {
   EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
 }
 
-TEST_F(BuildRunTest, WithoutABoundPluginTheRowsStayAndTheMarksGo) {
-  SetConfig(kOutputSection, kAnalysisPluginKey, "missing.so");
+// A compiler that cannot be started: its wrapper finds no gcc, the configured path names
+// nothing, or no path is configured (the base folder itself is started).
+class UnstartableCompilerTest : public BuildRunTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnstartableCompilerTest, TheShellsComplaintIsARowOnNoLine) {
+  ASSERT_EQ(symlink(TAVO_DIST_DIR "/Plugin/gcc.so", ProgramPath("Plugin/gcc.so").c_str()), 0);
+  SetConfig(kOutputSection, kAnalysisPluginKey, "gcc.so");
+  SetConfig(kCompilerSection, kCompilerKey, GetParam());
+  const PathOverride noGcc(kTestConsoleFolder);
   RunProgram([&] {
-    Editor->SetText(std::string(5, '\n'));
-    Editor->MarkerAdd(2, kBookmarkMarker);
-    OutputList()->AddRow({"old"});
-    AnalyseBuildOutput("\r\nerror");
-    EXPECT_EQ(OutputList()->RowCount(), 1);
+    Editor->SetText(kScanfProgram);
+    CompileAndRun();
+    ASSERT_GE(OutputList()->RowCount(), 1);
+    for (const std::vector<std::string>& row : Rows()) {
+      EXPECT_EQ(row[0], "错误");
+      EXPECT_EQ(row[1], "0");
+      EXPECT_FALSE(row[2].empty());
+    }
     EXPECT_EQ(MarkedLines(), std::set<int>{});
+  });
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Compilers, UnstartableCompilerTest, ::testing::Values("/Compiler/gcc", "/Compiler/missing", ""));
+
+TEST_F(BuildRunTest, WithoutABoundPluginTheRowsStayTheMarksGoAndMessagesNameThePlugin) {
+  SetConfig(kOutputSection, kAnalysisPluginKey, "missing.so");
+  const std::vector<std::pair<std::string, bool>> outputs = {{"\r\nerror", true}, {"", false}, {"\r\n \r\n", false}};
+  RunProgram([&] {
+    for (const auto& [output, told] : outputs) {
+      dialogs_.clear();
+      Editor->SetText(std::string(5, '\n'));
+      Editor->MarkerAdd(2, kBookmarkMarker);
+      OutputList()->Clear();
+      OutputList()->AddRow({"old"});
+      AnalyseBuildOutput(output);
+      EXPECT_EQ(OutputList()->RowCount(), 1);
+      EXPECT_EQ(MarkedLines(), std::set<int>{});
+      ASSERT_EQ(dialogs_.size(), told ? 1u : 0u) << output;
+      if (told) {
+        EXPECT_NE(dialogs_[0].text.find("“" + ProgramPath("Plugin/missing.so") + "”"), std::string::npos);
+      }
+    }
   });
 }
 

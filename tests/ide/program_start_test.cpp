@@ -93,4 +93,16 @@ TEST_F(ProgramTest, EndingItselfAndTheFatalStopCleanUpOnceBeforeTheProcessEnds) 
   }
 }
 
+TEST_F(ProgramTest, AWorkingFolderTheCodePageCannotHoldIsRefusedBeforeAnyWindow) {
+  const std::string folder = PathOf("fa\xC3\xA7" "ade");  // "ç", which GBK lacks, as the file system spells it
+  ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  EXPECT_EQ(framework::RunProgram(ProgramStart), 0);
+  EXPECT_EQ(endCodes_, (std::vector<int>{framework::kFatalStopExitCode}));
+  EXPECT_TRUE(framework::LiveWindows().empty());
+  ASSERT_EQ(dialogs_.size(), 1u);
+  EXPECT_EQ(dialogs_[0].nativePath, folder);
+  EXPECT_TRUE(dialogs_[0].text.starts_with("启动Tavo的工作文件夹")) << dialogs_[0].text;
+}
+
 }  // namespace

@@ -1,6 +1,11 @@
 #include "platform/dynamic_library.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/file_system.h"
+#include "tests/support/temp_dir_fixture.h"
 
 namespace {
 
@@ -46,6 +51,21 @@ TEST(DynamicLibrary, MissingLibrariesGiveNoHandle) {
   EXPECT_EQ(LoadLibraryA(nullptr), nullptr);
   EXPECT_EQ(GetProcAddress(nullptr, "cos"), nullptr);
   EXPECT_FALSE(FreeLibrary(nullptr));
+}
+
+// The name is in the code page, as every path of the program; the file system spells it in UTF-8.
+using DynamicLibraryPaths = TempDirTest;
+
+TEST_F(DynamicLibraryPaths, LoadsALibraryFromAFolderWithAChineseName) {
+  const std::string folder = PathOf("\xD6\xD0\xCE\xC4");  // "中文"
+  const std::string native = *NativePath(folder);
+  ASSERT_EQ(mkdir(native.c_str(), 0755), 0);
+  ASSERT_EQ(symlink(TAVO_DIST_DIR "/liblinker.so", (native + "/liblinker.so").c_str()), 0);
+  const HMODULE library = LoadLibraryA((folder + "/liblinker.so").c_str());
+  ASSERT_NE(library, nullptr);
+  EXPECT_NE(GetProcAddress(library, "BuildResource"), nullptr);
+  FreeLibrary(library);
+  EXPECT_EQ(LoadLibraryA((native + "/liblinker.so").c_str()), nullptr);  // UTF-8 bytes are no code-page path
 }
 
 }  // namespace
