@@ -175,15 +175,26 @@ TEST_F(LoginWindowTest, TheStoredSignInPrefillsTheBoxesAndShowsAfterARestart) {
   });
 }
 
+// Created here or found readable by others, the file is its owner's alone once it holds a
+// password; a later sign-in keeps that.
 TEST_F(LoginWindowTest, LoginTxtIsForItsOwnerOnly) {
-  RunProgram([] {
-    SignIn("alice", "pw");
-    SignIn("nameless", "pw");  // a later sign-in keeps the mode
-    EXPECT_EQ(MainWindow->Caption(), "Tavo 编辑器 爱丽丝 ");
-  });
-  struct stat status {};
-  ASSERT_EQ(stat(ProgramPath("login.txt").c_str(), &status), 0);
-  EXPECT_EQ(status.st_mode & 0777, 0600u);
+  for (const bool existed : {false, true}) {
+    SCOPED_TRACE(existed ? "0644 before" : "created");
+    platform::DeleteFile(ProgramPath("login.txt"));
+    if (existed) {
+      WriteProgramFile("login.txt", "[user]\r\nusername=old\r\n");
+      ASSERT_EQ(chmod(ProgramPath("login.txt").c_str(), 0644), 0);
+    }
+    RunProgram([] {
+      SignIn("alice", "pw");
+      SignIn("nameless", "pw");
+      EXPECT_EQ(MainWindow->Caption(), "Tavo 编辑器 爱丽丝 ");
+    });
+    struct stat status {};
+    ASSERT_EQ(stat(ProgramPath("login.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_EQ(LoginFile(), "[user]\r\nusername=nameless\r\npassword=pw\r\nname=\r\n");
+  }
 }
 
 TEST_F(LoginWindowTest, ALoginTxtThatIsAFolderIsLeftAlone) {
