@@ -158,24 +158,32 @@ TEST_F(StartWindowTest, TenThousandRecentEntriesFillTheList) {
   });
 }
 
-// The template replaces unsaved text without a question; file path and status bar stay.
-TEST_F(StartWindowTest, TheNewLabelPutsTheTemplateInAndCloses) {
+// A new document as the menu makes it: unsaved text is asked about, No discards it, a failed
+// save keeps it and the window.
+TEST_F(StartWindowTest, TheNewLabelAsksAboutUnsavedTextAndPutsTheTemplateIn) {
   RunProgram([this] {
-    CurrentFilePath = PathOf("a.c");
+    CurrentFilePath = PathOf("no-folder/a.c");  // a save fails
     ShowDocumentPath(CurrentFilePath);
     TypeDocument("unsaved");
     QTest::mouseClick(StartWindow->Find<framework::Label>(kNewLabel)->Widget(), Qt::LeftButton);
     EXPECT_TRUE(StartWindowOpen()) << "a single click does nothing";
     EXPECT_EQ(EditorText(), "unsaved");
 
+    AnswerButton(framework::IDYES);
+    DoubleClickLabel(kNewLabel);
+    EXPECT_TRUE(StartWindowOpen());
+    EXPECT_EQ(EditorText(), "unsaved");
+    EXPECT_EQ(dialogs_.back().text, "保存失败，请手动保存，以免保持代码丢失");
+
+    AnswerButton(framework::IDNO);
     DoubleClickLabel(kNewLabel);
     EXPECT_FALSE(StartWindowOpen());
+    EXPECT_EQ(dialogs_.back().text, "您的当前内容需要保存吗？");
     EXPECT_EQ(EditorText(), kNewDocumentTemplate);
     EXPECT_EQ(Editor->GetCurrentPos(), Editor->PositionFromLine(kNewDocumentCaretLine));
     EXPECT_EQ(IsSaved, 0);
-    EXPECT_EQ(CurrentFilePath, PathOf("a.c"));
-    EXPECT_EQ(Part6(), PathOf("a.c"));
-    EXPECT_TRUE(dialogs_.empty());
+    EXPECT_EQ(CurrentFilePath, "");
+    EXPECT_EQ(Part6(), "暂未保存");
   });
 }
 
