@@ -102,7 +102,7 @@ TEST_F(LoginWindowTest, AnAnswerSignsInARefusalOrNoAnswerChangesNothing) {
       {"almost", "w|*|wrong", ""},  // only the whole reply refuses
       {"nul", "Bob", ""},
       {"huge", std::string(10239, 'n'), ""},  // as much as login.txt gives back
-      {"refused", std::nullopt, "帐号或者密码错误，请联系QQ12345678"},
+      {"refused", std::nullopt, "帐号或者密码错误"},
       {"broken", std::nullopt, "无法连接到登录服务器，请检查网络后再试"},
       {"closed", std::nullopt, "无法连接到登录服务器，请检查网络后再试"},
   };
@@ -130,6 +130,23 @@ TEST_F(LoginWindowTest, AnAnswerSignsInARefusalOrNoAnswerChangesNothing) {
     for (const framework::DialogRequest& dialog : dialogs_) messages.push_back(dialog.text);
     EXPECT_EQ(messages, c.message[0] == '\0' ? std::vector<std::string>{} : std::vector<std::string>{c.message});
   }
+}
+
+// A refusal names a contact only when one is configured.
+TEST_F(LoginWindowTest, ARefusalNamesTheConfiguredContactOnly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "帐号或者密码错误"},
+      {"10001", "帐号或者密码错误，请联系QQ10001"},
+  };
+  for (const auto& [contact, message] : cases) {
+    SCOPED_TRACE(contact);
+    setenv("TAVO_SUPPORT_QQ", contact, 1);
+    dialogs_.clear();
+    RunProgram([] { SignIn("refused", "pw"); });
+    ASSERT_EQ(dialogs_.size(), 1u);
+    EXPECT_EQ(dialogs_[0].text, message);
+  }
+  unsetenv("TAVO_SUPPORT_QQ");
 }
 
 // Bytes the code page cannot show are stored as they came.
