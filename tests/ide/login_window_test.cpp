@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <QByteArray>
+#include <QLabel>
+#include <QStyle>
 #include <map>
 #include <optional>
 #include <string>
@@ -130,6 +132,21 @@ TEST_F(LoginWindowTest, AnAnswerSignsInARefusalOrNoAnswerChangesNothing) {
     for (const framework::DialogRequest& dialog : dialogs_) messages.push_back(dialog.text);
     EXPECT_EQ(messages, c.message[0] == '\0' ? std::vector<std::string>{} : std::vector<std::string>{c.message});
   }
+}
+
+// Both labels reach past the window's left edge; their texts lie whole inside the window.
+TEST_F(LoginWindowTest, TheLabelsTextsLieInsideTheWindow) {
+  RunProgram([] {
+    OnMainWindowToolbarButtonClick(kLoginButton);
+    const QWidget* window = LoginWindow->Find<framework::Label>(kPleaseLabel)->Widget()->parentWidget();
+    for (const char* name : {kPleaseLabel, kThanksLabel}) {
+      const auto* label = static_cast<const QLabel*>(LoginWindow->Find<framework::Label>(name)->Widget());
+      const QSize text = label->fontMetrics().size(0, label->text());
+      const QRect drawn = QStyle::alignedRect(label->layoutDirection(), label->alignment(), text, label->contentsRect())
+                              .translated(label->pos());
+      EXPECT_TRUE(window->rect().contains(drawn)) << name;
+    }
+  });
 }
 
 // A refusal names a contact only when one is configured.
