@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QTextOption>
 
 #include "platform/ansi_text.h"
 #include "platform/code_page.h"
@@ -34,8 +35,11 @@ QStyle* PasswordStyle() {
 
 QWidget* MakeBox(const ControlDefinition& definition, QWidget* parent) {
   if (definition.multiLine) {
+    // As the system's box without a horizontal scroll bar: lines wrap at the box's width, a
+    // word too long for a line (a path) wherever it must.
     auto* box = new QPlainTextEdit(parent);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     return box;
   }
   auto* box = new QLineEdit(parent);

@@ -51,6 +51,7 @@ Label::Label(const ControlDefinition& definition, QWidget* parent)
   Shown(Widget())->doubleClicked = [this] {
     if (OnDoubleClick) OnDoubleClick();
   };
+  if (definition.centred) Shown(Widget())->setAlignment(Qt::AlignCenter);
   SetCaption(definition.caption);
   LabelWindows::Add(this, Handle());
 }

@@ -4,6 +4,22 @@
 
 namespace framework {
 
+namespace {
+
+// A row is one line high, as in the system's report view: a cell that holds a line with its
+// line break (a line of the document) shows without it, and breaks inside a cell as blanks.
+QString OnOneLine(const QString& cell) {
+  if (!cell.contains('\n') && !cell.contains('\r')) return cell;
+  QString shown = cell;
+  while (shown.endsWith('\n') || shown.endsWith('\r')) shown.chop(1);
+  shown.replace("\r\n", " ");
+  shown.replace('\r', ' ');
+  shown.replace('\n', ' ');
+  return shown;
+}
+
+}  // namespace
+
 ListViewRows::ListViewRows(QStringList captions, const ImageList& images, QObject* parent)
     : QAbstractTableModel(parent), captions_(std::move(captions)), images_(images) {}
 
@@ -18,7 +34,7 @@ int ListViewRows::columnCount(const QModelIndex& parent) const {
 QVariant ListViewRows::data(const QModelIndex& index, int role) const {
   if (!HoldsCell(index.row(), index.column())) return QVariant();
   const Row& row = rows_[static_cast<std::size_t>(index.row())];
-  if (role == Qt::DisplayRole) return row.cells[index.column()];
+  if (role == Qt::DisplayRole) return OnOneLine(row.cells[index.column()]);
   if (role == Qt::DecorationRole && index.column() == 0 && row.image >= 0) return images_.Icon(row.image);
   return QVariant();
 }

@@ -15,7 +15,12 @@ StatusBar::StatusBar(const ControlDefinition& definition, QWidget* parent)
     label->setTextFormat(Qt::PlainText);  // a path is never taken for markup
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     const bool stretches = part.width < 0;
-    if (!stretches) label->setFixedWidth(part.width);
+    // A part is as wide as defined, and wider when its text needs it, so a number never loses
+    // a digit.
+    if (!stretches) {
+      label->setMinimumWidth(part.width);
+      label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    }
     bar->addWidget(label, stretches ? 1 : 0);
     parts_.push_back(label);
   }

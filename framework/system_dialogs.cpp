@@ -7,8 +7,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QStringList>
 #include <utility>
 
@@ -64,6 +67,7 @@ class MessageBoxWindow : public QMessageBox {
     for (const auto& [button, caption] : {std::pair{Ok, "确定"}, {Cancel, "取消"}, {Yes, "是"}, {No, "否"}}) {
       if (QAbstractButton* shown = this->button(button)) shown->setText(platform::AnsiToQString(caption));
     }
+    KeepRoomForTheCaption();
   }
 
  protected:
@@ -80,6 +84,21 @@ class MessageBoxWindow : public QMessageBox {
   }
 
  private:
+  // A box as narrow as a short text would leave the window manager no room for the caption,
+  // which it then cuts to "…" or leaves out. QMessageBox sizes itself from its layout, so the
+  // room is a row of the layout's own.
+  void KeepRoomForTheCaption() {
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (grid == nullptr) return;
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    // The window manager's icon, buttons and margins take about ten lines' height.
+    const int width = title.horizontalAdvance(windowTitle()) + 10 * title.height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+  }
+
   bool answersOnlyByButton_;
 };
 

@@ -67,6 +67,11 @@ ControlDefinition& ControlDefinition::WithPicture(std::string file) {
   return *this;
 }
 
+ControlDefinition& ControlDefinition::Centred() {
+  centred = true;
+  return *this;
+}
+
 ControlDefinition& ControlDefinition::MultiLine() {
   multiLine = true;
   return *this;

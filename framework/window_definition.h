@@ -75,6 +75,8 @@ struct ControlDefinition {
   ControlDefinition& WithColumns(std::vector<ListViewColumnDefinition> listColumns);
   ControlDefinition& WithFileDialog(FileDialogDefinition settings);
   ControlDefinition& WithPicture(std::string file);
+  // A label's text in the middle of the label, across and down.
+  ControlDefinition& Centred();
   ControlDefinition& MultiLine();
   ControlDefinition& Password();
   ControlDefinition& WithItems(std::vector<std::string> comboItems);
@@ -99,6 +101,7 @@ struct ControlDefinition {
   FileDialogDefinition fileDialog;
   // A picture box's PNG or GIF file; a relative path is taken from the program file's directory.
   std::string picture;
+  bool centred = false;
   // Edit boxes: several lines, or one line shown as "*".
   bool multiLine = false;
   bool password = false;

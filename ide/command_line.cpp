@@ -9,9 +9,9 @@
 
 namespace {
 
-std::string& Text() {
-  static std::string text;
-  return text;
+std::vector<std::string>& Arguments() {
+  static std::vector<std::string> arguments;
+  return arguments;
 }
 
 // Blanks and control characters; bytes of double-byte characters are never below 0x40.
@@ -22,23 +22,11 @@ bool IsSeparator(char c) {
 
 }  // namespace
 
-void SetCommandLineText(std::string text) { Text() = std::move(text); }
+void SetCommandLineArguments(std::vector<std::string> arguments) { Arguments() = std::move(arguments); }
 
-const std::string& CommandLineText() { return Text(); }
+void SetCommandLineText(const std::string& text) { Arguments() = SplitCommandLine(text); }
 
-std::string CommandLineFromArguments(const std::vector<std::string>& arguments) {
-  std::string text;
-  for (const std::string& argument : arguments) {
-    if (!text.empty()) text += ' ';
-    const bool needsQuotes = argument.empty() || std::ranges::any_of(argument, IsSeparator);
-    if (needsQuotes && argument.find('"') == std::string::npos) {
-      text += '"' + argument + '"';
-    } else {
-      text += argument;
-    }
-  }
-  return text;
-}
+const std::vector<std::string>& CommandLineArguments() { return Arguments(); }
 
 std::vector<std::string> ArgumentsInCodePage(const std::vector<std::string>& nativeArguments) {
   std::vector<std::string> arguments;

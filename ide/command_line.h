@@ -1,17 +1,16 @@
-// The program's command line as a Windows program sees it: one text after the program's own
-// name, which the program splits into its arguments itself.
+// The program's arguments after its own name.
 #pragma once
 
 #include <string>
 #include <vector>
 
-// Set once by main; tests set it before starting the program.
-void SetCommandLineText(std::string text);
-const std::string& CommandLineText();
-
-// The text a shell would hand over for these arguments: joined by blanks, an argument that
-// holds a blank or control character put in double quotes unless it holds a quote itself.
-std::string CommandLineFromArguments(const std::vector<std::string>& arguments);
+// Set once by main from what the system hands over: already split, so an argument keeps every
+// blank and quote it holds.
+void SetCommandLineArguments(std::vector<std::string> arguments);
+// The arguments of a command line given as one text, split as SplitCommandLine does; tests and
+// benchmarks start the program this way.
+void SetCommandLineText(const std::string& text);
+const std::vector<std::string>& CommandLineArguments();
 
 // The program's arguments as the system hands them over (in the file system's encoding), as
 // code-page texts. One that the code page cannot hold is left out, after a message naming it.

@@ -1,5 +1,8 @@
 #include "ide/documents.h"
 
+#include <cstdio>
+#include <string_view>
+
 #include "framework/common_dialog.h"
 #include "framework/message_box.h"
 #include "framework/status_bar.h"
@@ -24,6 +27,38 @@ std::string ChooseFile(framework::CommonDialog::Kind kind) {
   dialog->SetFileName(std::string());
   dialog->Show();
   return dialog->FileName();
+}
+
+// A name the user chose in the Save dialog; an existing file is replaced only when the user
+// says so. The empty text when the user cancelled or kept the file.
+std::string ChooseFileToSave() {
+  const std::string path = ChooseFile(framework::CommonDialog::Save);
+  if (path.empty() || !platform::PathExists(path)) return path;
+  const int answer = framework::MessageBox("“" + path + "”已存在。\r\n要替换它吗？", "Tavo询问",
+                                           framework::MB_YESNO | framework::MB_ICONWARNING, MainWindow);
+  return answer == framework::IDYES ? path : std::string();
+}
+
+std::string CodePointName(char32_t codePoint) {
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(codePoint));
+  return name;
+}
+
+// The editor holds Unicode: a pasted character that the code page lacks would reach the file as
+// "?" on a line that looks right. The first one is named, and the user may keep the file as it
+// is. True when the save may go on.
+bool AcceptCharactersTheCodePageLacks() {
+  if (!Editor->Utf8Mode()) return true;
+  const ByteSet text = Editor->GetTextBytes(Editor->GetLength() + 1);  // the last byte is the NUL
+  const auto lacking = platform::FirstCharacterCodePageLacks(std::string_view(text).substr(0, text.size() - 1));
+  if (!lacking) return true;
+  const int line = Editor->LineFromPosition(static_cast<int>(lacking->offset)) + 1;
+  const std::string message = "第 " + std::to_string(line) + " 行有系统编码无法表示的字符 " +
+                              CodePointName(lacking->codePoint) +
+                              "，保存时它和其他这样的字符都将变成“?”。\r\n仍要保存吗？";
+  return framework::MessageBox(message, std::string(), framework::MB_OKCANCEL | framework::MB_ICONWARNING,
+                               MainWindow) == framework::IDOK;
 }
 
 // Every save writes the text and one CR LF, whatever the text ends with. The file is replaced
@@ -56,7 +91,7 @@ bool SaveToCurrentFile() {
 }
 
 bool SaveUntitledDocument() {
-  const std::string path = ChooseFile(framework::CommonDialog::Save);
+  const std::string path = ChooseFileToSave();
   if (path.empty()) return false;
   if (!WriteEditorText(path)) {
     IsSaved = 0;
@@ -92,13 +127,15 @@ bool NewDocument() {
 
 bool SaveDocument() {
   if (IsDocumentSaved()) return true;
+  if (!AcceptCharactersTheCodePageLacks()) return false;
   const bool saved = CurrentFilePath.empty() ? SaveUntitledDocument() : SaveToCurrentFile();
   ShowDocumentPath(CurrentFilePath);
   return saved;
 }
 
 void SaveDocumentAs() {
-  const std::string path = ChooseFile(framework::CommonDialog::Save);
+  if (!AcceptCharactersTheCodePageLacks()) return;
+  const std::string path = ChooseFileToSave();
   if (path.empty()) return;
   if (!WriteEditorText(path)) {
     framework::MessageBox(kSaveFailed);
@@ -148,7 +185,8 @@ void PutTemplateIntoEditor() {
 }
 
 void LoadFileAsDocument(const std::string& path) {
-  const std::string text = ReadTextFile(path);
+  bool cutAtNul = false;
+  const std::string text = ReadTextFile(path, &cutAtNul);
   PutDocumentTextIntoEditor(text);
   IsSaved = 1;
   CurrentFilePath = path;
@@ -157,6 +195,11 @@ void LoadFileAsDocument(const std::string& path) {
   // until then the file stays as it is.
   if (!platform::SurvivesCodePage(text)) {
     framework::MessageBox("此文件中有系统编码无法表示的字节，保存时这些字节将被替换。", std::string(),
+                          framework::MB_ICONWARNING, MainWindow);
+  }
+  // A save would write back only the text before the NUL.
+  if (cutAtNul) {
+    framework::MessageBox("此文件中有空字符（NUL），只载入了它之前的内容；保存时其后的内容将丢失。", std::string(),
                           framework::MB_ICONWARNING, MainWindow);
   }
 }

@@ -12,7 +12,7 @@ std::string ReadLoginValue(const char* key) {
 
 void StoreSignIn(const std::string& userName, const std::string& password, const std::string& displayName) {
   const std::string file = LoginFilePath();
-  if (!platform::CreateOwnerOnlyFile(file)) return;
+  if (!platform::MakeOwnerOnlyFile(file)) return;
   platform::WritePrivateProfileStringA(kLoginSection, kUserNameKey, userName, file);
   platform::WritePrivateProfileStringA(kLoginSection, kPasswordKey, password, file);
   platform::WritePrivateProfileStringA(kLoginSection, kDisplayNameKey, displayName, file);

@@ -12,5 +12,6 @@ inline constexpr const char* kDisplayNameKey = "name";
 std::string LoginFilePath();
 // The key's value; empty when the file or key is missing.
 std::string ReadLoginValue(const char* key);
-// Writes the three keys in that order, creating the file for its owner only.
+// Writes the three keys in that order into a file only its owner may read, whether it was
+// created here or not.
 void StoreSignIn(const std::string& userName, const std::string& password, const std::string& displayName);

@@ -17,8 +17,13 @@ framework::Form* LoginWindow = nullptr;
 
 namespace {
 
-constexpr const char* kRefusedMessage = "帐号或者密码错误，请联系QQ12345678";
 constexpr const char* kUnreachableMessage = "无法连接到登录服务器，请检查网络后再试";
+
+// Names a contact only when one is configured: a made-up number would send the user to a stranger.
+std::string RefusedMessage() {
+  const std::string contact = SupportContact();
+  return contact.empty() ? "帐号或者密码错误" : "帐号或者密码错误，请联系QQ" + contact;
+}
 
 framework::EditBox* Box(const char* name) { return LoginWindow->Find<framework::EditBox>(name); }
 
@@ -75,7 +80,7 @@ void OnLoginWindowLoginButtonClick() {
     return;
   }
   if (*reply == kSignInRefusal) {
-    framework::MessageBox(kRefusedMessage, std::string(), framework::MB_OK, LoginWindow);
+    framework::MessageBox(RefusedMessage(), std::string(), framework::MB_OK, LoginWindow);
     return;
   }
   const std::string displayName = DisplayNameOf(*reply);

@@ -16,8 +16,9 @@ framework::WindowDefinition LoginWindowDefinition() {
        ControlDefinition(ControlKind::EditBox, kPasswordBox, {104, 112, 136, 24}).Password(),
        ControlDefinition(ControlKind::Button, kRegisterButton, {248, 56, 80, 24}, "注册"),
        ControlDefinition(ControlKind::Button, kSignInButton, {248, 112, 80, 24}, "登录"),
-       ControlDefinition(ControlKind::Label, kPleaseLabel, {-8, 200, 384, 32}, kPlease),
-       ControlDefinition(ControlKind::Label, kThanksLabel, {-8, 56, 384, 96}, kPlease).Hidden()});
+       // Both reach past the window's left edge: their texts stand in the middle.
+       ControlDefinition(ControlKind::Label, kPleaseLabel, {-8, 200, 384, 32}, kPlease).Centred(),
+       ControlDefinition(ControlKind::Label, kThanksLabel, {-8, 56, 384, 96}, kPlease).Centred().Hidden()});
   definition.resizable = false;
   return definition;
 }

@@ -11,6 +11,6 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // Qt has taken its own arguments out of argv by now.
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  SetCommandLineText(CommandLineFromArguments(ArgumentsInCodePage(arguments)));
+  SetCommandLineArguments(ArgumentsInCodePage(arguments));
   return framework::RunProgram(ProgramStart);
 }

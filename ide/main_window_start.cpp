@@ -28,7 +28,7 @@ namespace {
 
 // A file that cannot be read opens as an empty document under its name.
 void OpenCommandLineFileOrStartWindow() {
-  const std::vector<std::string> arguments = SplitCommandLine(CommandLineText());
+  const std::vector<std::string>& arguments = CommandLineArguments();
   if (arguments.empty()) {
     LoadStartWindow();
   } else {

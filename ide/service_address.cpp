@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/code_page.h"
+
 namespace {
 
 // The reserved top-level domain .invalid never resolves, so without a service set the
@@ -27,3 +29,5 @@ std::string HomePageAddress() { return ServiceAddress() + "/"; }
 std::string RegistrationPageAddress() { return ServiceAddress() + "/tavo/register.php"; }
 
 std::string OnlineTestAddress() { return FromEnvironment("TAVO_ONLINE_TEST_URL", kBuiltInOnlineTestAddress); }
+
+std::string SupportContact() { return platform::NativeToAnsi(FromEnvironment("TAVO_SUPPORT_QQ", "")); }

@@ -12,3 +12,6 @@ std::string RegistrationPageAddress();
 // The well-known public page whose answer tells that the machine is online; the environment
 // variable TAVO_ONLINE_TEST_URL replaces it.
 std::string OnlineTestAddress();
+// The support contact (a QQ number) that a refused sign-in names: the environment variable
+// TAVO_SUPPORT_QQ. There is no built-in one, so without it the message names none.
+std::string SupportContact();

@@ -80,11 +80,10 @@ void OnStartWindowCreated() {
   FillRecentList();
 }
 
-// Replaces the editor's text without asking; the document keeps its file and status bar.
+// As the menu's New: unsaved text is asked about first; a save that the user asked for and
+// that failed keeps the text and the window.
 void OnStartWindowNewLabelDoubleClick() {
-  if (CloseWhenTheEditorIsGone()) return;
-  PutTemplateIntoEditor();
-  MarkDocumentChanged();
+  if (CloseWhenTheEditorIsGone() || !NewDocument()) return;
   StartWindow->Close();
 }
 

@@ -4,4 +4,5 @@
 #include <string>
 
 // The whole file up to its first NUL byte; the empty text when it is missing or unreadable.
-std::string ReadTextFile(const std::string& path);
+// When `cutAtNul` is given it tells whether bytes after a NUL were left out.
+std::string ReadTextFile(const std::string& path, bool* cutAtNul = nullptr);

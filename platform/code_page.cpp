@@ -297,4 +297,22 @@ std::string NativeToAnsi(const std::string& native) {
   return QStringToAnsi(QFile::decodeName(QByteArray::fromStdString(native)));
 }
 
+// One pass over the whole text settles the usual case; only a text that loses something is
+// walked character by character to find where.
+std::optional<CharacterCodePageLacks> FirstCharacterCodePageLacks(std::string_view utf8) {
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  if (QStringToAnsiExactly(text) && text.toUtf8().toStdString() == utf8) return std::nullopt;
+  std::size_t offset = 0;
+  for (const char32_t codePoint : text.toUcs4()) {
+    const QString character = QString::fromUcs4(&codePoint, 1);
+    const QByteArray bytes = character.toUtf8();
+    const std::string_view expected(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (utf8.substr(offset, expected.size()) != expected || !QStringToAnsiExactly(character)) {
+      return CharacterCodePageLacks{offset, codePoint};
+    }
+    offset += expected.size();
+  }
+  return std::nullopt;
+}
+
 }  // namespace platform

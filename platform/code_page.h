@@ -7,8 +7,10 @@
 // Windows, UTF-8 has no default character: passing one, or asking whether it was used, fails.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/win_types.h"
 
@@ -40,5 +42,14 @@ bool SurvivesCodePage(const std::string& bytes);
 // names, command lines and what child processes print cross the system's boundary.
 std::string AnsiToNative(const std::string& text);
 std::string NativeToAnsi(const std::string& native);
+
+// The first character of a UTF-8 text that the code page cannot hold (bytes that are no UTF-8
+// count as such a character, U+FFFD): its byte offset and code point. Nothing when every
+// character has a code-page form.
+struct CharacterCodePageLacks {
+  std::size_t offset = 0;
+  char32_t codePoint = 0;
+};
+std::optional<CharacterCodePageLacks> FirstCharacterCodePageLacks(std::string_view utf8);
 
 }  // namespace platform

@@ -290,10 +290,13 @@ bool AppendToFile(const std::string& path, std::string_view bytes) {
 
 bool DeleteFile(const std::string& path) { return unlink(ResolvedNative(path).c_str()) == 0; }
 
-bool CreateOwnerOnlyFile(const std::string& path) {
+bool MakeOwnerOnlyFile(const std::string& path) {
   const std::string native = ResolvedNative(path);
   const UniqueFd fd(open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-  return fd.Valid() || NativeExists(native);
+  if (fd.Valid()) return true;
+  struct stat status {};
+  if (stat(native.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return NativeExists(native);
+  return chmod(native.c_str(), status.st_mode & S_IRWXU) == 0;
 }
 
 bool PathExists(const std::string& path) {

@@ -44,9 +44,11 @@ bool WriteFileAnew(const std::string& path, std::string_view bytes);
 // Add the bytes to the end of the file, creating it when missing.
 bool AppendToFile(const std::string& path, std::string_view bytes);
 bool DeleteFile(const std::string& path);
-// Creates an empty file that only its owner may read and write, unless the path exists
-// already (a replaced file keeps that mode). False when the file is missing afterwards.
-bool CreateOwnerOnlyFile(const std::string& path);
+// Makes the file one that only its owner may read and write: creates it empty when missing,
+// and takes every permission away from group and others when it is an ordinary file already
+// (a replaced file keeps that mode). False when the file is missing afterwards, or when an
+// existing file cannot be made private.
+bool MakeOwnerOnlyFile(const std::string& path);
 bool PathExists(const std::string& path);
 // When the file's bytes last changed, in nanoseconds; nothing when it is missing.
 std::optional<long long> ModificationTime(const std::string& path);

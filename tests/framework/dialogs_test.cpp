@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
 
@@ -166,6 +167,29 @@ TEST_F(SystemDialogTest, AYesNoQuestionIsAnsweredOnlyByItsButtons) {
       std::sort(expected.begin(), expected.end());
       EXPECT_EQ(captions, expected);
     }
+  }
+}
+
+// A short text makes a narrow box: it is still wide enough for the window manager to show the
+// whole caption beside its buttons.
+TEST_F(SystemDialogTest, AShortBoxLeavesRoomForItsCaption) {
+  for (const char* caption : {"查找", "信息：", "一个相当长的标题，比文字长得多"}) {
+    SCOPED_TRACE(caption);
+    int width = 0;
+    QString title;
+    WhenShown<QMessageBox>([&](QMessageBox* box) {
+      width = box->width();
+      title = box->windowTitle();
+      box->button(QMessageBox::Ok)->click();
+    });
+    framework::DialogRequest request = Box(framework::MB_OK);
+    request.text = "查找完毕";
+    request.caption = caption;
+    framework::ShowSystemDialog(request);
+    EXPECT_EQ(title, Text(caption));
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 100);
   }
 }
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
@@ -12,6 +13,7 @@
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
 #include "framework_fixture.h"
+#include "platform/code_page.h"
 #include "platform/window.h"
 
 namespace {
@@ -98,6 +100,22 @@ TEST_F(FrameworkTest, StatusBarPartsShowTheirTextWhole) {
   const QList<QLabel*> parts = status->Widget()->findChildren<QLabel*>();
   ASSERT_EQ(parts.size(), status->PartCount());
   for (const QLabel* label : parts) EXPECT_GE(label->contentsRect().height(), label->fontMetrics().height());
+}
+
+// A part is at least as wide as defined, and wider where its text needs it.
+TEST_F(FrameworkTest, StatusBarPartsGrowForTheirText) {
+  auto* status = LoadSample()->Find<framework::StatusBar>("Status");
+  const QList<QLabel*> parts = status->Widget()->findChildren<QLabel*>();
+  ASSERT_GE(parts.size(), 2);
+  QLabel* part = parts[1];
+  status->Widget()->layout()->activate();
+  const int defined = part->width();
+  for (const char* text : {"1", "2147483647 2147483647"}) {
+    ASSERT_TRUE(status->SetPartText(1, text));
+    status->Widget()->layout()->activate();
+    EXPECT_GE(part->width(), defined) << text;
+    EXPECT_GE(part->contentsRect().width(), part->fontMetrics().horizontalAdvance(part->text())) << text;
+  }
 }
 
 TEST_F(FrameworkTest, PageControlShowsHidesAndMoves) {
@@ -231,6 +249,23 @@ TEST_F(ListViewTest, RowsHoldTheirCells) {
   EXPECT_EQ(list_->SelectedRow(), -1);
   list_->Clear();
   EXPECT_EQ(list_->RowCount(), 0);
+}
+
+// A cell that holds a line of the document with its line break shows on the row's one line;
+// the cell itself keeps what it was given.
+TEST_F(ListViewTest, ACellShowsOnOneLine) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"    printf(\"hello\");\r\n", "    printf(\"hello\");"},
+      {"a\nb\r\nc\rd\n\n", "a b c d"},
+      {"plain", "plain"},
+  };
+  auto* tree = static_cast<QTreeView*>(list_->Widget());
+  for (const auto& [cell, shown] : cases) {
+    list_->SetCell(0, 1, cell);
+    EXPECT_EQ(list_->Cell(0, 1), cell);
+    EXPECT_EQ(tree->model()->index(0, 1).data().toString(), platform::AnsiToQString(shown));
+    EXPECT_EQ(tree->sizeHintForRow(0), tree->sizeHintForRow(1)) << cell;
+  }
 }
 
 TEST_F(ListViewTest, MouseEventsCarryTheRowAlreadySelected) {

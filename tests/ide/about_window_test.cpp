@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <string>
 #include <vector>
 
@@ -10,6 +13,7 @@
 #include "ide/main_toolbar.h"
 #include "ide/program_dir.h"
 #include "ide/service_address.h"
+#include "platform/code_page.h"
 #include "platform/shell_execute.h"
 #include "program_fixture.h"
 
@@ -40,6 +44,18 @@ TEST_F(AboutWindowTest, ShowsWhatTavoIsAndWhereItsFilesLive) {
     for (const std::string& part : {std::string("Tavo"), std::string("版本"), ProgramDir(), HomePageAddress()}) {
       EXPECT_NE(text.find(part), std::string::npos) << part;
     }
+  });
+}
+
+// The text wraps at the box's width: nothing of it lies beyond the right edge.
+TEST_F(AboutWindowTest, TheTextFitsTheBoxsWidth) {
+  OverrideProgramDir(std::string("/a/program/folder/with/a/very/long/name/that/has/no/blank/in/it/at/all"));
+  RunProgram([] {
+    OnMainWindowToolbarButtonClick(kAboutButton);
+    auto* box = static_cast<QPlainTextEdit*>(AboutWindow->Find<framework::EditBox>(kAboutTextBox)->Widget());
+    QApplication::processEvents();
+    EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0);
+    EXPECT_NE(box->toPlainText().indexOf(platform::AnsiToQString(ProgramDir())), -1);
   });
 }
 

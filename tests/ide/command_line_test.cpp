@@ -24,13 +24,23 @@ TEST(SplitCommandLine, SeparatesAtBlanksAndControlCharactersAndKeepsQuotedBlanks
   for (const auto& [text, arguments] : cases) EXPECT_EQ(SplitCommandLine(text), arguments) << text;
 }
 
-TEST(CommandLineFromArguments, QuotesWhatWouldSplitSoTheSplitGivesTheArgumentsBack) {
-  const Arguments cases[] = {{}, {"a.c"}, {"my file.c", "b.c"}, {"中文 名.c"}, {"tab\there"}};
-  for (const Arguments& arguments : cases) {
-    EXPECT_EQ(SplitCommandLine(CommandLineFromArguments(arguments)), arguments);
+// What the system hands over is split already: blanks and quotes are part of the name.
+TEST(CommandLineArguments, ArgumentsFromTheSystemStayWhole) {
+  const std::pair<Arguments, Arguments> cases[] = {
+      {{}, {}},
+      {{"a.c"}, {"a.c"}},
+      {{"/home/x/my \"notes\".c", "b.c"}, {"/home/x/my \"notes\".c", "b.c"}},
+      {{"\"a b\""}, {"\"a b\""}},
+      {{"\xE4\xB8\xAD \"x\" .c"}, {"中 \"x\" .c"}},
+      {{"tab\there \""}, {"tab\there \""}},
+  };
+  for (const auto& [native, arguments] : cases) {
+    SetCommandLineArguments(ArgumentsInCodePage(native));
+    EXPECT_EQ(CommandLineArguments(), arguments);
   }
-  EXPECT_EQ(CommandLineFromArguments({"my file.c", "b.c"}), "\"my file.c\" b.c");
-  EXPECT_EQ(CommandLineFromArguments({"\"quoted already\""}), "\"quoted already\"");
+  SetCommandLineText("\"my file.c\" b.c");
+  EXPECT_EQ(CommandLineArguments(), (Arguments{"my file.c", "b.c"}));
+  SetCommandLineText("");
 }
 
 // The system hands over UTF-8; what GBK lacks (ß, or bytes that are no UTF-8) is never turned

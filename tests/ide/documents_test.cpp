@@ -155,6 +155,13 @@ TEST_F(DocumentsTest, SavingAnUntitledDocumentAsksForAFile) {
     EXPECT_EQ(DialogTexts().size(), 2u) << "a failing write after the dialog shows no message";
     EXPECT_EQ(CurrentFilePath, "");
 
+    WriteBaseFile("taken.c", "taken");
+    AnswerPath(PathOf("taken.c"));
+    AnswerButton(framework::IDNO);
+    EXPECT_FALSE(SaveDocument()) << "an existing file is kept unless the user says to replace it";
+    EXPECT_EQ(BaseFile("taken.c"), "taken");
+    EXPECT_EQ(CurrentFilePath, "");
+
     AnswerPath(PathOf("new.c"));
     EXPECT_TRUE(SaveDocument());
     EXPECT_EQ(BaseFile("new.c"), "中文 text\r\n");
@@ -206,7 +213,7 @@ TEST_F(DocumentsTest, ASaveKeepsPermissionsAndWritesThroughALink) {
   EXPECT_EQ(BaseFile("real/a.c"), "new\r\n");
 }
 
-// An existing file is overwritten without a question; IsSaved stays as it was.
+// An existing file is replaced only when the user says so; IsSaved stays as it was.
 TEST_F(DocumentsTest, SaveAsWritesTheChosenFileAndRemembersIt) {
   WriteBaseFile("other.c", "existing");
   WriteBaseFile("recent.txt", "/x/old.c\r\n");
@@ -215,14 +222,19 @@ TEST_F(DocumentsTest, SaveAsWritesTheChosenFileAndRemembersIt) {
     SaveDocumentAs();
     EXPECT_EQ(CurrentFilePath, "") << "cancelled";
 
-    AnswerPath(PathOf("other.c"));
-    SaveDocumentAs();
+    for (const int answer : {framework::IDNO, framework::IDYES}) {
+      AnswerPath(PathOf("other.c"));
+      AnswerButton(answer);
+      SaveDocumentAs();
+      EXPECT_EQ(dialogs_.back().text, "“" + PathOf("other.c") + "”已存在。\r\n要替换它吗？");
+      EXPECT_EQ(dialogs_.back().style, framework::MB_YESNO | framework::MB_ICONWARNING);
+      ExpectFileDialog(dialogs_[dialogs_.size() - 2], framework::DialogKind::SaveFile);
+    }
     EXPECT_EQ(BaseFile("other.c"), "text\r\n");
     EXPECT_EQ(CurrentFilePath, PathOf("other.c"));
     EXPECT_EQ(Part6(), PathOf("other.c"));
     EXPECT_EQ(IsSaved, 0);
-    ExpectFileDialog(dialogs_.back(), framework::DialogKind::SaveFile);
-    EXPECT_EQ(dialogs_.size(), 2u);
+    EXPECT_EQ(dialogs_.size(), 5u);
 
     AnswerPath(PathOf("no-folder/a.c"));
     SaveDocumentAs();

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <QByteArray>
+#include <QLabel>
+#include <QStyle>
 #include <map>
 #include <optional>
 #include <string>
@@ -102,7 +104,7 @@ TEST_F(LoginWindowTest, AnAnswerSignsInARefusalOrNoAnswerChangesNothing) {
       {"almost", "w|*|wrong", ""},  // only the whole reply refuses
       {"nul", "Bob", ""},
       {"huge", std::string(10239, 'n'), ""},  // as much as login.txt gives back
-      {"refused", std::nullopt, "帐号或者密码错误，请联系QQ12345678"},
+      {"refused", std::nullopt, "帐号或者密码错误"},
       {"broken", std::nullopt, "无法连接到登录服务器，请检查网络后再试"},
       {"closed", std::nullopt, "无法连接到登录服务器，请检查网络后再试"},
   };
@@ -130,6 +132,38 @@ TEST_F(LoginWindowTest, AnAnswerSignsInARefusalOrNoAnswerChangesNothing) {
     for (const framework::DialogRequest& dialog : dialogs_) messages.push_back(dialog.text);
     EXPECT_EQ(messages, c.message[0] == '\0' ? std::vector<std::string>{} : std::vector<std::string>{c.message});
   }
+}
+
+// Both labels reach past the window's left edge; their texts lie whole inside the window.
+TEST_F(LoginWindowTest, TheLabelsTextsLieInsideTheWindow) {
+  RunProgram([] {
+    OnMainWindowToolbarButtonClick(kLoginButton);
+    const QWidget* window = LoginWindow->Find<framework::Label>(kPleaseLabel)->Widget()->parentWidget();
+    for (const char* name : {kPleaseLabel, kThanksLabel}) {
+      const auto* label = static_cast<const QLabel*>(LoginWindow->Find<framework::Label>(name)->Widget());
+      const QSize text = label->fontMetrics().size(0, label->text());
+      const QRect drawn = QStyle::alignedRect(label->layoutDirection(), label->alignment(), text, label->contentsRect())
+                              .translated(label->pos());
+      EXPECT_TRUE(window->rect().contains(drawn)) << name;
+    }
+  });
+}
+
+// A refusal names a contact only when one is configured.
+TEST_F(LoginWindowTest, ARefusalNamesTheConfiguredContactOnly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "帐号或者密码错误"},
+      {"10001", "帐号或者密码错误，请联系QQ10001"},
+  };
+  for (const auto& [contact, message] : cases) {
+    SCOPED_TRACE(contact);
+    setenv("TAVO_SUPPORT_QQ", contact, 1);
+    dialogs_.clear();
+    RunProgram([] { SignIn("refused", "pw"); });
+    ASSERT_EQ(dialogs_.size(), 1u);
+    EXPECT_EQ(dialogs_[0].text, message);
+  }
+  unsetenv("TAVO_SUPPORT_QQ");
 }
 
 // Bytes the code page cannot show are stored as they came.
@@ -175,15 +209,26 @@ TEST_F(LoginWindowTest, TheStoredSignInPrefillsTheBoxesAndShowsAfterARestart) {
   });
 }
 
+// Created here or found readable by others, the file is its owner's alone once it holds a
+// password; a later sign-in keeps that.
 TEST_F(LoginWindowTest, LoginTxtIsForItsOwnerOnly) {
-  RunProgram([] {
-    SignIn("alice", "pw");
-    SignIn("nameless", "pw");  // a later sign-in keeps the mode
-    EXPECT_EQ(MainWindow->Caption(), "Tavo 编辑器 爱丽丝 ");
-  });
-  struct stat status {};
-  ASSERT_EQ(stat(ProgramPath("login.txt").c_str(), &status), 0);
-  EXPECT_EQ(status.st_mode & 0777, 0600u);
+  for (const bool existed : {false, true}) {
+    SCOPED_TRACE(existed ? "0644 before" : "created");
+    platform::DeleteFile(ProgramPath("login.txt"));
+    if (existed) {
+      WriteProgramFile("login.txt", "[user]\r\nusername=old\r\n");
+      ASSERT_EQ(chmod(ProgramPath("login.txt").c_str(), 0644), 0);
+    }
+    RunProgram([] {
+      SignIn("alice", "pw");
+      SignIn("nameless", "pw");
+      EXPECT_EQ(MainWindow->Caption(), "Tavo 编辑器 爱丽丝 ");
+    });
+    struct stat status {};
+    ASSERT_EQ(stat(ProgramPath("login.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_EQ(LoginFile(), "[user]\r\nusername=nameless\r\npassword=pw\r\nname=\r\n");
+  }
 }
 
 TEST_F(LoginWindowTest, ALoginTxtThatIsAFolderIsLeftAlone) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "framework/page_control.h"
 #include "framework/toolbar.h"
 #include "ide/main_window_definition.h"
@@ -91,19 +93,29 @@ TEST_F(MainWindowTest, WithoutArgumentsTheEditorStaysEmptyAndUntitled) {
   });
 }
 
-// A quoted first argument may hold blanks; a second argument is ignored. The text stops at
-// the file's first NUL byte, and the file is not added to the recent list.
+// The first argument names the file, whatever blanks and quotes it holds (a quoted one in a
+// command-line text); a second argument and a file named by a part of the first are left alone.
+// The text stops at the file's first NUL byte, and the file is not added to the recent list.
 TEST_F(MainWindowTest, OpensTheFileTheFirstArgumentNames) {
   const std::string text = "int main() { /* 中文 */ }\r\n";
-  WriteBaseFile("my file.c", text + std::string("\0rest", 5));
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"my file.c", [] { SetCommandLineText("\"my file.c\" second.c"); }},
+      {"my \"notes\".c", [] { SetCommandLineArguments({"my \"notes\".c", "second.c"}); }},
+      {"my \"notes\" 2.c", [] { SetCommandLineArguments({"my \"notes\" 2.c"}); }},
+  };
+  WriteBaseFile("my", "my");
   WriteBaseFile("second.c", "second");
-  SetCommandLineText("\"my file.c\" second.c");
-  RunProgram([&] {
-    EXPECT_EQ(CurrentFilePath, "my file.c");
-    EXPECT_EQ(EditorText(), text);
-    EXPECT_EQ(IsSaved, 1);
-    EXPECT_EQ(StatusPart(kDocumentPathPart), "my file.c");
-  });
+  for (const auto& [name, start] : cases) {
+    SCOPED_TRACE(name);
+    WriteBaseFile(name, text + std::string("\0rest", 5));
+    start();
+    RunProgram([&] {
+      EXPECT_EQ(CurrentFilePath, name);
+      EXPECT_EQ(EditorText(), text);
+      EXPECT_EQ(IsSaved, 1);
+      EXPECT_EQ(StatusPart(kDocumentPathPart), name);
+    });
+  }
   EXPECT_FALSE(platform::PathExists(PathOf("recent.txt")));
 }
 

@@ -158,24 +158,32 @@ TEST_F(StartWindowTest, TenThousandRecentEntriesFillTheList) {
   });
 }
 
-// The template replaces unsaved text without a question; file path and status bar stay.
-TEST_F(StartWindowTest, TheNewLabelPutsTheTemplateInAndCloses) {
+// A new document as the menu makes it: unsaved text is asked about, No discards it, a failed
+// save keeps it and the window.
+TEST_F(StartWindowTest, TheNewLabelAsksAboutUnsavedTextAndPutsTheTemplateIn) {
   RunProgram([this] {
-    CurrentFilePath = PathOf("a.c");
+    CurrentFilePath = PathOf("no-folder/a.c");  // a save fails
     ShowDocumentPath(CurrentFilePath);
     TypeDocument("unsaved");
     QTest::mouseClick(StartWindow->Find<framework::Label>(kNewLabel)->Widget(), Qt::LeftButton);
     EXPECT_TRUE(StartWindowOpen()) << "a single click does nothing";
     EXPECT_EQ(EditorText(), "unsaved");
 
+    AnswerButton(framework::IDYES);
+    DoubleClickLabel(kNewLabel);
+    EXPECT_TRUE(StartWindowOpen());
+    EXPECT_EQ(EditorText(), "unsaved");
+    EXPECT_EQ(dialogs_.back().text, "保存失败，请手动保存，以免保持代码丢失");
+
+    AnswerButton(framework::IDNO);
     DoubleClickLabel(kNewLabel);
     EXPECT_FALSE(StartWindowOpen());
+    EXPECT_EQ(dialogs_.back().text, "您的当前内容需要保存吗？");
     EXPECT_EQ(EditorText(), kNewDocumentTemplate);
     EXPECT_EQ(Editor->GetCurrentPos(), Editor->PositionFromLine(kNewDocumentCaretLine));
     EXPECT_EQ(IsSaved, 0);
-    EXPECT_EQ(CurrentFilePath, PathOf("a.c"));
-    EXPECT_EQ(Part6(), PathOf("a.c"));
-    EXPECT_TRUE(dialogs_.empty());
+    EXPECT_EQ(CurrentFilePath, "");
+    EXPECT_EQ(Part6(), "暂未保存");
   });
 }
 
@@ -211,7 +219,7 @@ TEST_F(StartWindowTest, TheClearLabelEmptiesTheRecentFileAndList) {
 TEST_F(StartWindowTest, ARecentRowOpensItsOwnPath) {
   MakeFolder("one");
   MakeFolder("two");
-  WriteBaseFile("one/x.c", "int one;\0rest"s);
+  WriteBaseFile("one/x.c", "int one;");
   WriteBaseFile("two/x.c", "int two;");
   const std::string recent = PathOf("one/x.c") + "\r\n" + PathOf("two/x.c") + "\r\n" + PathOf("gone.c") + "\r\n";
   WriteProgramFile("recent.txt", recent);
@@ -257,6 +265,7 @@ TEST_F(StartWindowTest, OpeningFromTheListsAsksOnlyAboutUnsavedText) {
   WriteBaseFile("Example/hello.c", "int hello;");
   WriteBaseFile("recent.c", "int recent;");
   WriteProgramFile("recent.txt", PathOf("recent.c") + "\r\n");
+  std::vector<std::string> savedTexts;
   for (const char* list : {kRecentList, kExampleList}) {
     for (const Case& test : cases) {
       SCOPED_TRACE(std::string(list) + ": " + test.name);
@@ -272,9 +281,12 @@ TEST_F(StartWindowTest, OpeningFromTheListsAsksOnlyAboutUnsavedText) {
         EXPECT_EQ(EditorText(), test.opens ? (list == kRecentList ? "int recent;" : "int hello;") : test.text);
         EXPECT_EQ(IsSaved, test.opens ? 1 : 0);
       });
+      // Gone before the next case, whose save would otherwise ask to replace it.
+      if (const auto saved = BaseFile("saved.c")) savedTexts.push_back(*saved);
+      platform::DeleteFile(PathOf("saved.c"));
     }
   }
-  EXPECT_EQ(BaseFile("saved.c"), "unsaved\r\n");
+  EXPECT_EQ(savedTexts, (std::vector<std::string>{"unsaved\r\n", "unsaved\r\n"}));
 }
 
 // The example and the recent list it goes into are taken from the working directory of the

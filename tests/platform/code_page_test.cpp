@@ -4,8 +4,11 @@
 
 #include <QString>
 #include <string>
+#include <tuple>
 
 namespace {
+
+using namespace std::string_literals;
 
 using platform::CP_ACP;
 using platform::CP_GBK;
@@ -132,6 +135,26 @@ TEST(AnsiQString, ConvertsBothWays) {
   EXPECT_EQ(platform::QStringToAnsi(QString()), "");
   EXPECT_EQ(platform::AnsiToQString(std::string("a\0b", 3)).size(), 3) << "zero bytes kept";
   EXPECT_EQ(platform::QStringToAnsi(QString::fromUtf16(u"x\u0E01")), "x?");
+}
+
+// Offsets count UTF-8 bytes, so the editor's position of the character follows from them.
+TEST(FirstCharacterCodePageLacks, NamesTheFirstCharacterAndItsOffset) {
+  const std::tuple<std::string, std::size_t, char32_t> lacking[] = {
+      {"\xC2\xA0", 0, 0xA0},
+      {"a\xE4\xB8\xAD\xE2\x9C\x93\xC2\xA0", 4, 0x2713},  // after a Chinese character
+      {"x\xF0\x9F\x98\x80", 1, 0x1F600},
+      {"ab\xFF", 2, 0xFFFD},  // no UTF-8
+      {"ab\xE4\xB8", 2, 0xFFFD},  // cut inside a character
+  };
+  for (const auto& [utf8, offset, codePoint] : lacking) {
+    const auto found = platform::FirstCharacterCodePageLacks(utf8);
+    ASSERT_TRUE(found.has_value()) << utf8;
+    EXPECT_EQ(found->offset, offset) << utf8;
+    EXPECT_EQ(found->codePoint, codePoint) << utf8;
+  }
+  for (const std::string& utf8 : {""s, "int a;\r\n"s, "\xE4\xB8\xAD\xE6\x96\x87"s, "a\0b"s}) {
+    EXPECT_FALSE(platform::FirstCharacterCodePageLacks(utf8).has_value()) << utf8;
+  }
 }
 
 }  // namespace
