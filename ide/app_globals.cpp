@@ -1,5 +1,7 @@
 #include "ide/app_globals.h"
 
+#include "ide/module_state.h"
+
 std::unique_ptr<SciEditor> Editor;
 int CompletionAnchorPos = 0;
 std::string CompletionPrefix;
@@ -42,6 +44,7 @@ void InitAppGlobals() {
   MainMenu = std::make_unique<WindowMenu>();
   Free(MenuHandles);
   Free(RecentPaths);
+  ResetModuleState();
 }
 
 // The editor's windows may outlive the object here (the program ending itself); its destructor
@@ -59,4 +62,5 @@ void OnProgramExit() {
   Free(CompletionIndexWide);
   Free(MenuHandles);
   Free(RecentPaths);
+  ResetModuleState();
 }

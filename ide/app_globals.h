@@ -1,6 +1,6 @@
 // The global state of the IDE: every part of the application reads and writes these by name.
 // All of them start empty; InitAppGlobals gives the objects and arrays their values, and the
-// exit clean-up OnProgramExit frees everything once.
+// exit clean-up OnProgramExit frees everything once, the modules' own state (module_state.h) too.
 #pragma once
 
 #include <memory>

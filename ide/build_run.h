@@ -31,15 +31,3 @@ BuildOutput BuildProgram(int mode, std::string& outputPath, const std::string& s
 // bound plug-in the rows stay as they were, and a message names the plug-in when the output
 // holds messages it would have shown.
 void AnalyseBuildOutput(const std::string& output);
-
-// Ends the compiler of a build that waits for it, so that the program can end: the build then
-// touches nothing of a main window that has gone.
-void EndWaitingBuild();
-
-// The local time as hour:minute:second without leading zeros.
-std::string TimeStampText();
-
-// The output list's click: the caret goes to the current row's line.
-void OnMainWindowOutputListClick();
-// The output list's right click: the current row's message goes to the clipboard.
-void OnMainWindowOutputListRightClick();

@@ -12,6 +12,7 @@
 #include "ide/completion_index.h"
 #include "ide/documents.h"
 #include "ide/main_window.h"
+#include "ide/module_state.h"
 #include "ide/main_window_definition.h"
 #include "ide/pinyin_abbreviation.h"
 #include "ide/program_dir.h"
@@ -39,16 +40,6 @@ constexpr int kNarrowColumn = 143;
 constexpr int kWideColumn = 160;
 constexpr int kTipHighlightBytes = 6;
 
-// Set when Enter has accepted an entry from the editor, until the simulated Backspace has taken
-// its line break back: the new line must not be indented first (the Backspace would only eat a
-// blank of the indentation), the Backspace must not bring the list back for the accepted word,
-// and the acceptance with its line break and the Backspace is one step to undo.
-bool AcceptanceAwaitsBackspace = false;
-
-// The first byte of a double-byte character whose second byte is still to come: the component
-// types the character only once both have come, and the word is read with it whole.
-char PendingLeadByte = 0;
-
 framework::ListView* CompletionList() { return MainWindow->Find<framework::ListView>(kCompletionList); }
 
 bool IsSeparator(char byte) { return platform::AnsiFind(kSeparators, std::string_view(&byte, 1)) != std::string_view::npos; }
@@ -67,7 +58,7 @@ int EditorLength(const std::string& text) { return static_cast<int>(AnsiToUtf8(t
 std::string TypedCharacter(int ch) {
   if (ch == VK_BACK) return {};
   std::string typed;
-  if (PendingLeadByte != 0) typed += std::exchange(PendingLeadByte, 0);
+  if (CompletionTyping.PendingLeadByte != 0) typed += std::exchange(CompletionTyping.PendingLeadByte, 0);
   return typed + static_cast<char>(ch);
 }
 
@@ -135,12 +126,12 @@ void AcceptFromList() {
 void AcceptFromEditor() {
   Editor->BeginUndoAction();
   ReplaceTypedWord(Editor->GetCurrentPos());
-  AcceptanceAwaitsBackspace = true;
+  CompletionTyping.AcceptanceAwaitsBackspace = true;
   platform::SimulateKeyPress(VK_BACK);
 }
 
 void EndAcceptanceFromEditor() {
-  if (!std::exchange(AcceptanceAwaitsBackspace, false)) return;
+  if (!std::exchange(CompletionTyping.AcceptanceAwaitsBackspace, false)) return;
   Editor->EndUndoAction();
 }
 
@@ -162,18 +153,18 @@ void FocusListOnRow(framework::ListView* list, int row) {
 
 int OnEditorChar(int ch) {
   MarkDocumentChanged();
-  if (ch >= 0x80 && PendingLeadByte == 0) {
-    PendingLeadByte = static_cast<char>(ch);
+  if (ch >= 0x80 && CompletionTyping.PendingLeadByte == 0) {
+    CompletionTyping.PendingLeadByte = static_cast<char>(ch);
     return 0;
   }
-  if (!AcceptanceAwaitsBackspace) AutoIndentOnNewline(std::string(1, static_cast<char>(ch)));
+  if (!CompletionTyping.AcceptanceAwaitsBackspace) AutoIndentOnNewline(std::string(1, static_cast<char>(ch)));
   const std::string typed = TypedCharacter(ch);
   CompletionAnchorPos = Editor->GetCurrentPos() + EditorLength(typed);
   TakeTypedWord(typed);
   framework::ListView* list = CompletionList();
   PlaceUnderCaret(list);
   list->Clear();
-  const bool acceptanceEnds = AcceptanceAwaitsBackspace && ch == VK_BACK;
+  const bool acceptanceEnds = CompletionTyping.AcceptanceAwaitsBackspace && ch == VK_BACK;
   if (acceptanceEnds) EndAcceptanceFromEditor();
   if (!CompletionPrefix.empty() && !acceptanceEnds) {
     FillCompletionList(MakePinyinAbbreviation(CompletionPrefix), CompletionIndexWide, list);
@@ -190,7 +181,7 @@ int OnEditorChar(int ch) {
 
 int OnEditorKeyDown(int key, int) {
   MarkDocumentChanged();
-  PendingLeadByte = 0;
+  CompletionTyping.PendingLeadByte = 0;
   if (key != VK_BACK) EndAcceptanceFromEditor();
   framework::ListView* list = CompletionList();
   if (!list->Visible()) return 0;

@@ -10,6 +10,7 @@
 #include "ide/main_menu.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
+#include "ide/module_state.h"
 #include "ide/search_window.h"
 #include "platform/hot_key.h"
 #include "platform/window.h"
@@ -19,22 +20,9 @@ using namespace platform;
 
 namespace {
 
-constexpr int kFirstHotKeyId = 33001;
-
-// The window that the hot keys are registered on, with its procedure from before, and the
-// ids handed out so far. A new window starts afresh: its keys are all that count.
-struct HotKeyWindow {
-  HWND window = nullptr;
-  WNDPROC previous = nullptr;
-  int nextId = kFirstHotKeyId;
-  std::vector<int> ids;
-};
-
-HotKeyWindow hotKeyWindow;
-
 // Compared whole: cut to an int, a wider wParam could pass for a handed-out id.
 bool IsHandedOut(WPARAM id) {
-  return std::ranges::any_of(hotKeyWindow.ids, [id](int handedOut) { return static_cast<WPARAM>(handedOut) == id; });
+  return std::ranges::any_of(HotKeyWindow.ids, [id](int handedOut) { return static_cast<WPARAM>(handedOut) == id; });
 }
 
 // Hands each of the window's hot keys to the label, whose feedback runs its action.
@@ -44,28 +32,28 @@ LRESULT HotKeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
                  wParam, 0);
     return 0;
   }
-  return CallWindowProcA(hotKeyWindow.previous, window, message, wParam, lParam);
+  return CallWindowProcA(HotKeyWindow.previous, window, message, wParam, lParam);
 }
 
 // An earlier window that is still there gets its own procedure back, so that its messages never
 // reach the procedure of the window that takes over.
-void ReleaseEarlierWindow() { RemoveSubclass(hotKeyWindow.window, &HotKeyWindowProc, hotKeyWindow.previous); }
+void ReleaseEarlierWindow() { RemoveSubclass(HotKeyWindow.window, &HotKeyWindowProc, HotKeyWindow.previous); }
 
 void SubclassOnce(HWND window) {
-  if (hotKeyWindow.window == window && IsWindow(window)) return;
+  if (HotKeyWindow.window == window && IsWindow(window)) return;
   ReleaseEarlierWindow();
-  hotKeyWindow = HotKeyWindow();
-  hotKeyWindow.window = window;
-  hotKeyWindow.previous = SubclassWindow(window, &HotKeyWindowProc);
+  HotKeyWindow = HotKeyWindowState();
+  HotKeyWindow.window = window;
+  HotKeyWindow.previous = SubclassWindow(window, &HotKeyWindowProc);
 }
 
 }  // namespace
 
 int RegisterWindowHotKey(HWND window, UINT virtualKey) {
   SubclassOnce(window);
-  const int id = hotKeyWindow.nextId++;
+  const int id = HotKeyWindow.nextId++;
   if (!RegisterHotKey(window, id, 0, virtualKey)) return 0;
-  hotKeyWindow.ids.push_back(id);
+  HotKeyWindow.ids.push_back(id);
   return id;
 }
 

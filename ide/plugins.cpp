@@ -6,6 +6,7 @@
 #include "editor/code_page_conversion.h"
 #include "ide/app_globals.h"
 #include "ide/documents.h"
+#include "ide/module_state.h"
 #include "ide/plugin_info_text.h"
 #include "platform/ansi_text.h"
 #include "platform/dynamic_library.h"
@@ -13,15 +14,8 @@
 
 namespace {
 
-struct KeptPluginLibrary {
-  std::string FullPath;
-  platform::HMODULE Module = nullptr;
-};
-
 // Plug-ins stay loaded between calls, so each keeps its own state; the oldest load goes first.
 constexpr std::size_t kMaxKeptPluginLibraries = 20;
-std::vector<KeptPluginLibrary> KeptPluginLibraries;
-void* BoundExport = nullptr;
 
 platform::HMODULE FindKeptLibrary(const std::string& fullPath) {
   const auto kept = std::find_if(KeptPluginLibraries.rbegin(), KeptPluginLibraries.rend(), [&](const KeptPluginLibrary& library) {
@@ -38,46 +32,45 @@ void EvictOldestIfFull() {
 
 }  // namespace
 
-bool BindPluginExport(const std::string& dllPath, const std::string& exportName) {
+void* BindPluginExportAddress(const std::string& dllPath, const std::string& exportName) {
   // An empty name would reach no export on Windows either; nothing may be called for it.
-  BoundExport = nullptr;
-  if (exportName.empty()) return false;
+  if (exportName.empty()) return nullptr;
   const std::string fullPath = platform::FullPath(dllPath);
   platform::HMODULE module = FindKeptLibrary(fullPath);
   const bool loadedNow = module == nullptr;
   if (loadedNow) {
     EvictOldestIfFull();
     module = platform::LoadLibraryA(platform::ResolveFileName(fullPath).c_str());
-    if (!module) return false;
+    if (!module) return nullptr;
   }
   const platform::FARPROC function = platform::GetProcAddress(module, exportName.c_str());
   if (!function) {
     if (loadedNow) platform::FreeLibrary(module);
-    return false;
+    return nullptr;
   }
-  BoundExport = reinterpret_cast<void*>(function);
   if (loadedNow) KeptPluginLibraries.push_back({fullPath, module});
-  return true;
+  return reinterpret_cast<void*>(function);
 }
 
-void* BoundPluginExport() { return BoundExport; }
-
 std::optional<std::string> CallPluginTextExport(const std::string& dllPath, const std::string& exportName) {
-  if (!BindPluginExport(dllPath, exportName)) return std::nullopt;
-  const char* text = reinterpret_cast<const char* (*)()>(BoundExport)();
+  const auto function = BindPluginExport<const char* (*)()>(dllPath, exportName);
+  if (!function) return std::nullopt;
+  const char* text = function();
   return std::string(text ? text : "");
 }
 
 std::optional<std::string> CallPluginTextExport(const std::string& dllPath, const std::string& exportName,
                                                 const std::string& argument) {
-  if (!BindPluginExport(dllPath, exportName)) return std::nullopt;
-  const char* text = reinterpret_cast<const char* (*)(const char*)>(BoundExport)(argument.c_str());
+  const auto function = BindPluginExport<const char* (*)(const char*)>(dllPath, exportName);
+  if (!function) return std::nullopt;
+  const char* text = function(argument.c_str());
   return std::string(text ? text : "");
 }
 
 bool CallPluginProcedure(const std::string& dllPath, const std::string& exportName) {
-  if (!BindPluginExport(dllPath, exportName)) return false;
-  reinterpret_cast<void (*)()>(BoundExport)();
+  const auto function = BindPluginExport<void (*)()>(dllPath, exportName);
+  if (!function) return false;
+  function();
   return true;
 }
 

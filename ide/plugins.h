@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 
-// Loads or reuses the plug-in file and resolves the export, which becomes the target of the
-// plug-in call made next; false when the file or the export cannot be had.
-bool BindPluginExport(const std::string& dllPath, const std::string& exportName);
-// The export of the last successful BindPluginExport, to be cast to the export's signature;
-// null after a failed one.
-void* BoundPluginExport();
+// Loads or reuses the plug-in file and resolves the export; null when the file or the export
+// cannot be had.
+void* BindPluginExportAddress(const std::string& dllPath, const std::string& exportName);
+// The same, as the function type the caller knows the export to have.
+template <class Function>
+Function BindPluginExport(const std::string& dllPath, const std::string& exportName) {
+  return reinterpret_cast<Function>(BindPluginExportAddress(dllPath, exportName));
+}
 
 // Binds the export and calls it as one that returns a text (copied at once; null reads as the
 // empty text), with no argument or with one text; nothing when it cannot be bound.

@@ -14,6 +14,7 @@
 #include "framework/message_box.h"
 #include "ide/colour_settings.h"
 #include "ide/ini_values.h"
+#include "ide/module_state.h"
 #include "ide/program_dir.h"
 #include "ide/settings_window_definition.h"
 #include "ide/text_file.h"
@@ -75,10 +76,6 @@ const char* TypeOfSelection() {
   }
 }
 
-// Set when the user chooses an item of the type box, cleared when a row is shown: 修改 retypes
-// a row only to a type chosen for it.
-bool typeChosen = false;
-
 // A word with a blank would come back from its list file as two words, neither with its tip.
 bool RefusedWord(const std::string& word) {
   if (word.find(' ') == std::string::npos) return false;
@@ -135,7 +132,7 @@ void LoadSettingsWindow() {
   list->OnCurrentRowChanged = [](int) { OnSettingsWindowWordListItemChanged(); };
   list->OnClick = [](int) { OnSettingsWindowWordListClick(); };
   Box(kTipBox)->OnChange = OnSettingsWindowTipEditChanged;
-  SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->OnSelectionChanged = [](int) { typeChosen = true; };
+  SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->OnSelectionChanged = [](int) { SettingsTypeChosen = true; };
   for (const ColourSetting& setting : ColourSettings()) Picker(setting.picker)->OnColourChanged = setting.onChanged;
   SettingsWindow->Load();
 }
@@ -159,7 +156,7 @@ void OnSettingsWindowCreated() {
   FillSyntaxWordList();
   LoadColourPickers();
   SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->SetSelection(0);
-  typeChosen = false;
+  SettingsTypeChosen = false;
 }
 
 void OnSettingsWindowAddButtonClick() {
@@ -175,7 +172,7 @@ void OnSettingsWindowModifyButtonClick() {
   if (row < 0) return;
   const std::string word = Box(kWordBox)->Text();
   if (RefusedWord(word)) return;
-  SetRow(row, word, Box(kTipBox)->Text(), typeChosen ? TypeOfSelection() : list->Cell(row, kTypeColumn));
+  SetRow(row, word, Box(kTipBox)->Text(), SettingsTypeChosen ? TypeOfSelection() : list->Cell(row, kTypeColumn));
   framework::MessageBox("ok", "", framework::MB_OK, SettingsWindow);
 }
 
@@ -217,7 +214,7 @@ void OnSettingsWindowWordListItemChanged() {
   framework::ListView* list = WordList();
   const int row = list->CurrentRow();
   if (row < 0) return;
-  typeChosen = false;
+  SettingsTypeChosen = false;
   Box(kWordBox)->SetText(list->Cell(row, kWordColumn));
   Box(kTipBox)->SetText(list->Cell(row, kTipColumn));
 }

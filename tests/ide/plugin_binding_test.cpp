@@ -21,14 +21,16 @@ class PluginBindingTest : public TempDirTest {
 
   // The sample's call count after one more call: it starts again only in a fresh load.
   static std::string CountAfterCall(const std::string& path) {
-    if (!BindPluginExport(path, "Count")) return "unbound";
-    return reinterpret_cast<const char* (*)()>(BoundPluginExport())();
+    const auto count = BindPluginExport<const char* (*)()>(path, "Count");
+    if (!count) return "unbound";
+    return count();
   }
 };
 
-TEST_F(PluginBindingTest, BindsAnExportForTheNextCall) {
-  ASSERT_TRUE(BindPluginExport(SamplePlugin("default"), "Upper"));
-  EXPECT_STREQ(reinterpret_cast<const char* (*)(const char*)>(BoundPluginExport())("a"), "<a>");
+TEST_F(PluginBindingTest, BindsAnExportAsTheCallerTypesIt) {
+  const auto upper = BindPluginExport<const char* (*)(const char*)>(SamplePlugin("default"), "Upper");
+  ASSERT_NE(upper, nullptr);
+  EXPECT_STREQ(upper("a"), "<a>");
 }
 
 TEST_F(PluginBindingTest, WhatCannotBeBoundIsRefused) {
@@ -50,16 +52,14 @@ TEST_F(PluginBindingTest, WhatCannotBeBoundIsRefused) {
       {Dir(), "PluginIn"},
   };
   for (const auto& c : cases) {
-    ASSERT_TRUE(BindPluginExport(SamplePlugin("default"), "Upper"));
-    EXPECT_FALSE(BindPluginExport(c.path, c.exportName)) << c.path << " " << c.exportName;
-    EXPECT_EQ(BoundPluginExport(), nullptr) << c.path << " " << c.exportName;
+    EXPECT_EQ(BindPluginExportAddress(c.path, c.exportName), nullptr) << c.path << " " << c.exportName;
   }
 }
 
 TEST_F(PluginBindingTest, KeptPluginsKeepTheirState) {
   const std::string plugin = CopyOfSample("p.so");
   EXPECT_EQ(CountAfterCall(plugin), "1");
-  EXPECT_FALSE(BindPluginExport(plugin, "Missing"));
+  EXPECT_EQ(BindPluginExportAddress(plugin, "Missing"), nullptr);
   EXPECT_EQ(CountAfterCall(plugin), "2");
 }
 

@@ -1,0 +1,41 @@
+#include "ide/compiler_runner.h"
+
+#include "framework/program_end.h"
+#include "ide/module_state.h"
+#include "ide/program_dir.h"
+#include "platform/dynamic_library.h"
+#include "platform/process.h"
+
+namespace {
+
+constexpr char kLinkerLibrary[] = "liblinker.so";
+constexpr char kBuildResourceExport[] = "BuildResource";
+
+BuildResourceFunction BoundBuildResource() {
+  BuildResourceFunction& bound = CompilerRunner.BoundBuildResource;
+  if (bound != nullptr) return bound;
+  if (platform::HMODULE library = platform::LoadLibraryA((ProgramDir() + "/" + kLinkerLibrary).c_str())) {
+    bound = reinterpret_cast<BuildResourceFunction>(platform::GetProcAddress(library, kBuildResourceExport));
+  }
+  if (bound == nullptr) {
+    framework::FatalStop(std::string("无法找到指定DLL库文件“") + kLinkerLibrary + "”中的输出命令“" + kBuildResourceExport +
+                         "”");
+  }
+  return bound;
+}
+
+}  // namespace
+
+bool CanStartBuild() { return !CompilerRunner.BuildWaiting && BoundBuildResource() != nullptr; }
+
+const char* RunCompiler(const std::string& sourceArgs, const std::string& compilerPath, const std::string& outputPath) {
+  const BuildResourceFunction buildResource = BoundBuildResource();
+  CompilerRunner.BuildWaiting = true;
+  const char* printed = buildResource(sourceArgs.c_str(), compilerPath.c_str(), outputPath.c_str());
+  CompilerRunner.BuildWaiting = false;
+  return printed;
+}
+
+void EndWaitingBuild() {
+  if (CompilerRunner.BuildWaiting) platform::TerminateRunningChildren();
+}

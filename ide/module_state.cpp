@@ -1,0 +1,16 @@
+#include "ide/module_state.h"
+
+CompilerRunnerState CompilerRunner;
+std::vector<KeptPluginLibrary> KeptPluginLibraries;
+CompletionTypingState CompletionTyping;
+HotKeyWindowState HotKeyWindow;
+bool SettingsTypeChosen = false;
+
+void ResetModuleState() {
+  CompilerRunner = {};
+  for (const KeptPluginLibrary& library : KeptPluginLibraries) platform::FreeLibrary(library.Module);
+  KeptPluginLibraries = {};
+  CompletionTyping = {};
+  HotKeyWindow = {};
+  SettingsTypeChosen = false;
+}
