@@ -154,7 +154,10 @@ TEST_F(EditorSetupTest, OddWordListsLoadWithoutHarm) {
   }
 }
 
-TEST_F(EditorSetupTest, ATenMegabyteWordListLoads) {
+// Slow: it loads 10 MB.
+class EditorSetupSlowTest : public EditorSetupTest {};
+
+TEST_F(EditorSetupSlowTest, ATenMegabyteWordListLoads) {
   std::string words;
   for (int i = 0; i < 2'000'000; ++i) words += "word ";
   WriteBaseFile("Syntax/h.txt", words);

@@ -172,7 +172,10 @@ TEST_F(LoginWindowTest, AReplyThatIsNoGbkTextIsStoredAsItCame) {
   EXPECT_EQ(LoginFile(), "[user]\r\nusername=odd\r\npassword=pw\r\nname=\xFF\xFE张\x81\r\n");
 }
 
-TEST_F(LoginWindowTest, ASilentServiceIsGivenUpAndChangesNothing) {
+// Slow: it waits out the whole timeout.
+class LoginWindowSlowTest : public LoginWindowTest {};
+
+TEST_F(LoginWindowSlowTest, ASilentServiceIsGivenUpAndChangesNothing) {
   platform::SetInternetTimeLimits({500, 1500});
   RunProgram([] { SignIn("silent", "pw"); });
   ASSERT_EQ(dialogs_.size(), 1u);

@@ -109,7 +109,10 @@ TEST_F(BuildResourceTest, OutputArrivesExactlyAsPrintedWhateverTheReads) {
   for (const auto& c : cases) ExpectPrinted(Run(c.command), c.printed);
 }
 
-TEST_F(BuildResourceTest, EndlessOutputIsCutAtTheBoundAndTheCompilerEnded) {
+// Slow: it reads 16 MB.
+class BuildResourceSlowTest : public BuildResourceTest {};
+
+TEST_F(BuildResourceSlowTest, EndlessOutputIsCutAtTheBoundAndTheCompilerEnded) {
   const std::string printed = Printed(Run("yes 0123456789abcdef; echo after-the-end"));
   // In the system's encoding, as everything the compiler printed.
   const std::string note = reinterpret_cast<const char*>(u8"\nTavo: error: 编译器输出超过 16 MB，已停止编译器。\n");

@@ -67,7 +67,10 @@ TEST_F(InternetTest, AnErrorStatusStillOpens) {
   EXPECT_EQ(server_.RequestLines().back(), "GET /error HTTP/1.1");
 }
 
-TEST_F(InternetTest, ASilentServerIsGivenUpWithinTheTotalWait) {
+// Slow: it waits out the whole timeout.
+class InternetSlowTest : public InternetTest {};
+
+TEST_F(InternetSlowTest, ASilentServerIsGivenUpWithinTheTotalWait) {
   platform::SetInternetTimeLimits({500, 1500});
   const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(platform::InternetGet(server_.Address() + "/silent", "test").opened);

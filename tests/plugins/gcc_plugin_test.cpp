@@ -141,7 +141,10 @@ TEST_F(GccPluginTest, CompilerThatCannotBeStartedIsARow) {
   EXPECT_EQ(answer, "/bin/sh: 1: /nonexistent/gcc: not found^&/0\r\n");
 }
 
-TEST_F(GccPluginTest, ReadsTenMegabytesToTheEnd) {
+// Slow: it reads 10 MB.
+class GccPluginSlowTest : public GccPluginTest {};
+
+TEST_F(GccPluginSlowTest, ReadsTenMegabytesToTheEnd) {
   std::string output;
   while (output.size() < 10 * 1024 * 1024) output += ": In function 'main':\n";
   output += ":9:1: error: last";
