@@ -6,6 +6,7 @@
 #include "ide/app_globals.h"
 #include "ide/colour_settings.h"
 #include "ide/completion_index.h"
+#include "ide/editor_margins.h"
 #include "ide/completion_list.h"
 #include "ide/editing_commands.h"
 #include "ide/editor_view_handlers.h"

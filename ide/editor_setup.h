@@ -3,8 +3,4 @@
 // Runs once, after BaseDir has been taken.
 #pragma once
 
-// The editor's margins: the bookmarks' at the left, then the line numbers'.
-inline constexpr int kBookmarkMargin = 0;
-inline constexpr int kLineNumberMargin = 1;
-
 void SetupEditor();

@@ -7,7 +7,7 @@
 #include "ide/app_globals.h"
 #include "ide/completion_list.h"
 #include "ide/editing_commands.h"
-#include "ide/editor_setup.h"
+#include "ide/editor_margins.h"
 #include "ide/enclosing_bracket.h"
 #include "ide/main_menu.h"
 #include "ide/main_window.h"
