@@ -59,11 +59,6 @@ std::string ConsoleText(Window console) {
   return CommandOutput("xclip -o -selection primary 2>/dev/null");
 }
 
-bool IsShown(Display* display, Window window) {
-  XWindowAttributes attributes{};
-  return XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable;
-}
-
 void Focus(Window window) { std::system(("xdotool windowfocus --sync " + std::to_string(window)).c_str()); }
 
 TEST_P(InstalledCompileAndRunTest, F5RunsTheProgramInAConsoleThatTakesTheKeyboardAndWaitsForAKey) {
@@ -117,10 +112,9 @@ TEST_F(CompileAndRunOnXvfbTest, ClosingWhileTheCompilerRunsAsksToSaveAndEndsTheC
   std::system("xdotool key F5");
   ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(tree + "/sleeper"); }, 20s)) << "the compiler did not start";
   SendCloseRequest(display_, window);
-  Window box = 0;
-  ASSERT_TRUE(WaitFor([&] { return (box = FindWindowByTitle(display_, Utf8(u8"Tavo询问"))) != 0; }, 20s))
-      << "closing did not ask to save";
-  std::system(("xdotool windowfocus --sync " + std::to_string(box) + " key Tab space").c_str());  // No
+  const Window box = WaitForShownWindow(display_, Utf8(u8"Tavo询问"), 20s);
+  ASSERT_NE(box, 0u) << "closing did not ask to save";
+  PressKeysIn(box, "Tab space");  // No
   const std::optional<int> status = tavo.WaitForExit(20s);
   ASSERT_TRUE(status.has_value()) << "tavo did not end";
   EXPECT_TRUE(WIFEXITED(*status));
@@ -136,10 +130,10 @@ TEST_F(CompileAndRunOnXvfbTest, AnInstallationFolderTheCodePageCannotHoldIsRefus
   const std::string tree = CopyInstallationTree(Utf8(u8"façade"));
   Child tavo;
   ASSERT_TRUE(StartTavo(tavo, tree, {}));
-  Window box = 0;
-  ASSERT_TRUE(WaitFor([&] { return (box = FindWindowByTitle(display_, Utf8(u8"信息："))) != 0; }, 30s)) << "no message";
+  const Window box = WaitForShownWindow(display_, Utf8(u8"信息："), 30s);
+  ASSERT_NE(box, 0u) << "no message";
   EXPECT_EQ(FindWindowByTitle(display_, Utf8(u8"Tavo 编辑器")), 0u);
-  std::system(("xdotool windowfocus --sync " + std::to_string(box) + " key space").c_str());
+  PressKeysIn(box, "space");
   const std::optional<int> status = tavo.WaitForExit(20s);
   ASSERT_TRUE(status.has_value()) << "tavo did not end after the message";
   EXPECT_TRUE(WIFEXITED(*status));

@@ -41,13 +41,12 @@ TEST_F(MainWindowOnXvfbTest, ShowsTheFileItWasStartedWithAndCloses) {
   // the button after the default Yes.
   SendCloseRequest(display_, window);
   const std::string question = Utf8(u8"Tavo询问");
-  Window box = 0;
-  ASSERT_TRUE(WaitFor([&] { return (box = FindWindowByTitle(display_, question)) != 0; }, 20s))
-      << "closing did not ask to save";
-  std::system(("xdotool windowfocus --sync " + std::to_string(box) + " key Escape").c_str());
+  const Window box = WaitForShownWindow(display_, question, 20s);
+  ASSERT_NE(box, 0u) << "closing did not ask to save";
+  PressKeysIn(box, "Escape");
   std::this_thread::sleep_for(500ms);
   ASSERT_NE(FindWindowByTitle(display_, question), 0u) << "Escape answered the question";
-  std::system(("xdotool windowfocus --sync " + std::to_string(box) + " key Tab space").c_str());
+  PressKeysIn(box, "Tab space");
   const std::optional<int> status = tavo.WaitForExit(20s);
   ASSERT_TRUE(status.has_value()) << "tavo did not end after its window was closed";
   EXPECT_TRUE(WIFEXITED(*status));

@@ -138,6 +138,24 @@ inline Window FindWindowByTitle(Display* display, const std::string& title) {
   return found;
 }
 
+inline bool IsShown(Display* display, Window window) {
+  XWindowAttributes attributes{};
+  return XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable;
+}
+
+// The top-level window with that title once it is shown; 0 when none is within the limit. A
+// window found before it is mapped cannot take the focus yet.
+inline Window WaitForShownWindow(Display* display, const std::string& title, std::chrono::milliseconds limit) {
+  Window found = 0;
+  WaitFor([&] { return (found = FindWindowByTitle(display, title)) != 0 && IsShown(display, found); }, limit);
+  return found != 0 && IsShown(display, found) ? found : 0;
+}
+
+// Gives the window the keyboard and presses the keys there (xdotool's key names).
+inline void PressKeysIn(Window window, const std::string& keys) {
+  std::system(("xdotool windowfocus --sync " + std::to_string(window) + " key " + keys).c_str());
+}
+
 // What a window manager sends when the user closes a window.
 inline void SendCloseRequest(Display* display, Window window) {
   XEvent event{};
