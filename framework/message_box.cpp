@@ -17,14 +17,18 @@ int MessageBox(const std::string& text, const std::string& caption, platform::UI
   return AskUser(request).button;
 }
 
-void ShowPathCannotBeUsed(const std::string& nativePath) {
+void ShowPathMessage(const std::string& text, const std::string& nativePath) {
   DialogRequest request;
   request.kind = DialogKind::MessageBox;
-  request.text = "路径中有系统编码无法表示的字符，不能打开或保存这个文件：";
+  request.text = text;
   request.nativePath = nativePath;
   request.caption = kDefaultMessageCaption;
   request.style = MB_ICONERROR;
   AskUser(request);
+}
+
+void ShowPathCannotBeUsed(const std::string& nativePath) {
+  ShowPathMessage("路径中有系统编码无法表示的字符，不能打开或保存这个文件：", nativePath);
 }
 
 }  // namespace framework

@@ -35,8 +35,10 @@ extern const char* const kDefaultMessageCaption;
 int MessageBox(const std::string& text, const std::string& caption = std::string(), platform::UINT style = MB_OK,
                const Form* owner = nullptr);
 
-// The message that a path cannot be used because the code page cannot hold it, naming the
-// path as the file system spells it.
+// An error box whose text is followed by a path as the file system spells it, which the code
+// page may not hold.
+void ShowPathMessage(const std::string& text, const std::string& nativePath);
+// The message that a path cannot be used because the code page cannot hold it.
 void ShowPathCannotBeUsed(const std::string& nativePath);
 
 }  // namespace framework

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "framework/dialog_seam.h"
 #include "framework/message_box.h"
 #include "framework/message_loop.h"
 #include "framework/program_end.h"
@@ -20,13 +19,9 @@ void ModuleInit1Body() {}
 // such a folder.
 bool FolderCrosses(const std::string& native, const char* role) {
   if (platform::PathFromNative(native)) return true;
-  framework::DialogRequest request;
-  request.text = std::string(role) +
-                 "的路径中有系统编码无法表示的字符，Tavo不能在这里运行。请换一个路径中只有中文、英文字母和数字的文件夹：";
-  request.nativePath = native;
-  request.caption = framework::kDefaultMessageCaption;
-  request.style = framework::MB_ICONERROR;
-  framework::AskUser(request);
+  framework::ShowPathMessage(
+      std::string(role) + "的路径中有系统编码无法表示的字符，Tavo不能在这里运行。请换一个路径中只有中文、英文字母和数字的文件夹：",
+      native);
   return false;
 }
 
