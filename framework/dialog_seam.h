@@ -57,6 +57,11 @@ struct DialogReply {
 
 DialogReply AskUser(const DialogRequest& request);
 
+// True while a message box or common dialog is being asked (shown, or answered by a test's
+// answerer) or a window of the program is shown modal: what the program's windows then take
+// as input is the modal window's alone.
+bool ModalWindowIsOpen();
+
 using DialogAnswerer = std::function<DialogReply(const DialogRequest& request)>;
 // While set, AskUser shows nothing and returns what the answerer returns. An empty function
 // brings the real dialogs back.

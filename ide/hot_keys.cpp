@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/dialog_seam.h"
 #include "framework/label.h"
 #include "ide/app_globals.h"
 #include "ide/build_run.h"
@@ -67,7 +68,10 @@ void RegisterHotKeys() {
   HotKeyIdNextBookmark = RegisterWindowHotKey(window, VK_F7);
 }
 
+// A hot key waits for a modal box or dialog, as the menus and the toolbar do: behind the
+// question whether to save, F3 would write what the user is about to decline.
 int OnMainWindowHotKeyLabelFeedback(int id) {
+  if (framework::ModalWindowIsOpen()) return 0;
   if (id == HotKeyIdComment) {
     ExecuteMenuCommand(0, MenuCommandComment);
   } else if (id == HotKeyIdCompileRun) {

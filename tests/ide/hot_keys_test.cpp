@@ -2,10 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QTimer>
 #include <QWidget>
+#include <filesystem>
 
 #include "commands_fixture.h"
+#include "framework/message_box.h"
+#include "ide/about_window.h"
+#include "ide/documents.h"
+#include "ide/search_window.h"
+#include "platform/file_system.h"
 #include "platform/hot_key.h"
 #include "platform/window.h"
 #include "program_fixture.h"
@@ -103,6 +113,43 @@ TEST_F(HotKeysTest, OtherHotKeysAndFeedbackIdsDoNothing) {
     EXPECT_EQ(EditorText(), "x");
     EXPECT_TRUE(dialogs_.empty());
   });
+}
+
+// While a box asks whether to save, or a window is shown modal, F2 to F7 do nothing: F3 would
+// write the text the user is about to decline, F5 build behind the box.
+TEST_F(HotKeysTest, TheKeysWaitWhileABoxOrAModalWindowIsOpen) {
+  WriteBaseFile("a.c", "int x;\r\n");
+  ASSERT_EQ(mkdir(PathOf("Debug").c_str(), 0755), 0);
+  ASSERT_EQ(symlink(TAVO_DIST_DIR "/liblinker.so", ProgramPath("liblinker.so").c_str()), 0);
+  SetCommandLineText("a.c");
+  const auto pressEveryKey = [] {
+    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7}) PressKey(key);
+  };
+  // Pressed behind the first box only: a key that got through asks something of its own.
+  framework::SetDialogAnswerer([&](const framework::DialogRequest& request) {
+    dialogs_.push_back(request);
+    if (dialogs_.size() == 1) pressEveryKey();
+    framework::DialogReply reply;
+    reply.button = framework::IDNO;
+    return reply;
+  });
+  RunProgram([&] {
+    Editor->InsertText("//", 0);
+    ClickToolbarButton(kNewButton);
+    EXPECT_EQ(platform::ReadWholeFile(PathOf("a.c")), "int x;\r\n");
+    EXPECT_EQ(EditorText(), kNewDocumentTemplate);
+    ASSERT_EQ(dialogs_.size(), 1u) << "a key behind the box asked something of its own";
+    EXPECT_EQ(dialogs_[0].text, "您的当前内容需要保存吗？");
+
+    QTimer::singleShot(0, [&] {
+      pressEveryKey();
+      AboutWindow->Close();
+    });
+    ShowAboutWindowModal();
+    EXPECT_EQ(EditorText(), kNewDocumentTemplate);
+    EXPECT_EQ(SearchWindow, nullptr);
+  });
+  EXPECT_TRUE(std::filesystem::is_empty(PathOf("Debug")));
 }
 
 // The messages that reach a window's own procedure, whichever window they are for.
