@@ -85,6 +85,10 @@ constexpr UINT SCI_DESCRIBEKEYWORDSETS = Component::SCI_DESCRIBEKEYWORDSETS;
 
 constexpr int SC_CP_UTF8 = Component::SC_CP_UTF8;
 
+// Modification kinds that change the text.
+constexpr int SC_MOD_INSERTTEXT = Component::SC_MOD_INSERTTEXT;
+constexpr int SC_MOD_DELETETEXT = Component::SC_MOD_DELETETEXT;
+
 // The predefined styles, the C lexer and its styles.
 constexpr int STYLE_DEFAULT = Component::STYLE_DEFAULT;
 constexpr int STYLE_LINENUMBER = Component::STYLE_LINENUMBER;

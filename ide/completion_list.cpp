@@ -10,7 +10,6 @@
 #include "ide/app_globals.h"
 #include "ide/auto_indent.h"
 #include "ide/completion_index.h"
-#include "ide/documents.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
 #include "ide/module_state.h"
@@ -152,7 +151,6 @@ void FocusListOnRow(framework::ListView* list, int row) {
 }  // namespace
 
 int OnEditorChar(int ch) {
-  MarkDocumentChanged();
   if (ch >= 0x80 && CompletionTyping.PendingLeadByte == 0) {
     CompletionTyping.PendingLeadByte = static_cast<char>(ch);
     return 0;
@@ -175,12 +173,10 @@ int OnEditorChar(int ch) {
   } else {
     list->SetVisible(false);
   }
-  MarkDocumentChanged();
   return 0;
 }
 
 int OnEditorKeyDown(int key, int) {
-  MarkDocumentChanged();
   CompletionTyping.PendingLeadByte = 0;
   if (key != VK_BACK) EndAcceptanceFromEditor();
   framework::ListView* list = CompletionList();

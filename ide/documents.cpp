@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "editor/scintilla_messages.h"
 #include "framework/common_dialog.h"
 #include "framework/message_box.h"
 #include "framework/status_bar.h"
@@ -114,6 +115,11 @@ UnsavedTextOutcome AskToSaveUnsavedText() {
 bool IsDocumentSaved() { return IsSaved == 1; }
 
 void MarkDocumentChanged() { IsSaved = 0; }
+
+int OnEditorModified(int modificationType) {
+  if (modificationType & (scintilla::SC_MOD_INSERTTEXT | scintilla::SC_MOD_DELETETEXT)) MarkDocumentChanged();
+  return 0;
+}
 
 bool NewDocument() {
   switch (AskToSaveUnsavedText()) {

@@ -20,8 +20,11 @@ enum class UnsavedTextOutcome { NothingSaved, Saved, SaveFailed };
 UnsavedTextOutcome AskToSaveUnsavedText();
 // True when the editor holds what was last loaded or saved.
 bool IsDocumentSaved();
-// Every change of the text by the user or a command goes through here.
+// Marks the document unsaved.
 void MarkDocumentChanged();
+// The editor's modification event: a change of the text, by any road (typing, a command, a
+// drop, undo), marks the document unsaved; anything else the component reports leaves it alone.
+int OnEditorModified(int modificationType);
 
 // Asks to save unsaved text, then starts a new document. False when the user chose to save
 // and the save failed; the document is then untouched.

@@ -2,7 +2,6 @@
 
 #include "editor/scintilla_messages.h"
 #include "ide/app_globals.h"
-#include "ide/documents.h"
 
 namespace {
 
@@ -24,13 +23,8 @@ void GotoFoundLine(int line) {
 
 }  // namespace
 
-void ChangeEditorText(const std::function<void()>& change) {
-  change();
-  MarkDocumentChanged();
-}
-
 void CommentCurrentLine() {
-  ChangeEditorText([] { InsertAtLineStart(Editor->PositionFromLine(Editor->GetCurrentLine()), kLineComment); });
+  InsertAtLineStart(Editor->PositionFromLine(Editor->GetCurrentLine()), kLineComment);
 }
 
 void AddBookmark() { Editor->MarkerAdd(Editor->GetCurrentLine(), kBookmarkMarker); }

@@ -2,15 +2,10 @@
 // marks of a build share).
 #pragma once
 
-#include <functional>
-
 // The bookmark marker, and the marker mask of it alone.
 inline constexpr int kBookmarkMarker = 1;
 inline constexpr int kBookmarkMask = 1 << kBookmarkMarker;
 
-// Runs a change of the editor's text (undo, redo, cut, paste, delete) and marks the document
-// unsaved, so that a change made from the menu is asked about and saved like typed text.
-void ChangeEditorText(const std::function<void()>& change);
 // Inserts "//" at column 0 of the caret's line, in front of any indentation.
 void CommentCurrentLine();
 void AddBookmark();

@@ -8,6 +8,7 @@
 #include "ide/completion_index.h"
 #include "ide/editor_margins.h"
 #include "ide/completion_list.h"
+#include "ide/documents.h"
 #include "ide/editing_commands.h"
 #include "ide/editor_view_handlers.h"
 #include "ide/ini_values.h"
@@ -97,6 +98,8 @@ void BindEventHandlers() {
                          static_cast<int>(args[3]));
   });
   Editor->SetEventHandler(EditorEventKeyUp, [](const EditorEventArgs&) { return OnEditorKeyUp(); });
+  Editor->SetEventHandler(EditorEventModified,
+                          [](const EditorEventArgs& args) { return OnEditorModified(static_cast<int>(args[1])); });
 }
 
 }  // namespace
@@ -139,5 +142,5 @@ void SetupEditor() {
   SetMargins();
   BindEventHandlers();
 
-  SetCompletionIndex(BuildCompletionIndex(keywords + functions + constants + WordList("h.txt")));
+  SetCompletionIndex(BuildCompletionIndex({keywords, functions, constants, WordList("h.txt")}));
 }

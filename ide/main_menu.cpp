@@ -130,12 +130,12 @@ bool RunFixedCommand(int id) {
     case MenuCommandSave: SaveDocument(); break;
     case MenuCommandSaveAs: SaveDocumentAs(); break;
     case MenuCommandExit: ExitProgram(); break;
-    case MenuCommandUndo: ChangeEditorText([] { Editor->Undo(); }); break;
-    case MenuCommandRedo: ChangeEditorText([] { Editor->Redo(); }); break;
-    case MenuCommandCut: ChangeEditorText([] { Editor->Cut(); }); break;
+    case MenuCommandUndo: Editor->Undo(); break;
+    case MenuCommandRedo: Editor->Redo(); break;
+    case MenuCommandCut: Editor->Cut(); break;
     case MenuCommandCopy: Editor->Copy(); break;
-    case MenuCommandPaste: ChangeEditorText([] { Editor->Paste(); }); break;
-    case MenuCommandDelete: ChangeEditorText([] { Editor->Clear(); }); break;
+    case MenuCommandPaste: Editor->Paste(); break;
+    case MenuCommandDelete: Editor->Clear(); break;
     case MenuCommandComment: CommentCurrentLine(); break;
     case MenuCommandAddBookmark: AddBookmark(); break;
     case MenuCommandDeleteBookmark: DeleteBookmark(); break;

@@ -5,7 +5,6 @@
 
 #include "editor/code_page_conversion.h"
 #include "ide/app_globals.h"
-#include "ide/documents.h"
 #include "ide/module_state.h"
 #include "ide/plugin_info_text.h"
 #include "platform/ansi_text.h"
@@ -95,5 +94,4 @@ void RunPluginMenuCommand(int commandId) {
       CallPluginTextExport(BaseDir + "/Plugin/" + entry->DllFile, entry->FunctionName, selection);
   if (!result || result->empty()) return;
   Editor->InsertText(*result);
-  MarkDocumentChanged();
 }

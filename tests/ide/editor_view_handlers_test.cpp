@@ -197,15 +197,46 @@ TEST_F(EditorViewHandlersTest, ARightClickPopsUpTheEditMenuWhoseCommandsRunAsFro
   platform::SetPopupMenuAnswer({});
 }
 
-TEST_F(EditorViewHandlersTest, TypingMarksTheDocumentUnsaved) {
-  const std::pair<const char*, Qt::Key> keys[] = {
-      {"a letter", Qt::Key_A}, {"a key without a character", Qt::Key_Left}, {"Enter", Qt::Key_Return}};
+// A key that changes the text marks the document unsaved; a key that only moves, scrolls,
+// selects or copies leaves a saved document saved, so closing it asks nothing.
+TEST_F(EditorViewHandlersTest, OnlyKeysThatChangeTheTextMarkTheDocumentUnsaved) {
+  struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool changes;
+  };
+  const KeyCase keys[] = {
+      {"a letter", Qt::Key_A, Qt::NoModifier, true},
+      {"Backspace", Qt::Key_Backspace, Qt::NoModifier, true},
+      {"Delete", Qt::Key_Delete, Qt::NoModifier, true},
+      {"Enter", Qt::Key_Return, Qt::NoModifier, true},
+      {"Tab", Qt::Key_Tab, Qt::NoModifier, true},
+      {"Ctrl+X", Qt::Key_X, Qt::ControlModifier, true},
+      {"Left", Qt::Key_Left, Qt::NoModifier, false},
+      {"Right", Qt::Key_Right, Qt::NoModifier, false},
+      {"Up", Qt::Key_Up, Qt::NoModifier, false},
+      {"Down", Qt::Key_Down, Qt::NoModifier, false},
+      {"Home", Qt::Key_Home, Qt::NoModifier, false},
+      {"End", Qt::Key_End, Qt::NoModifier, false},
+      {"PageDown", Qt::Key_PageDown, Qt::NoModifier, false},
+      {"PageUp", Qt::Key_PageUp, Qt::NoModifier, false},
+      {"Escape", Qt::Key_Escape, Qt::NoModifier, false},
+      {"Shift+Right", Qt::Key_Right, Qt::ShiftModifier, false},
+      {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, false},
+      {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, false},
+      {"Ctrl+Z with nothing to undo", Qt::Key_Z, Qt::ControlModifier, false},
+  };
   RunProgram([&] {
-    for (const auto& [name, key] : keys) {
-      SCOPED_TRACE(name);
+    for (const KeyCase& key : keys) {
+      SCOPED_TRACE(key.name);
+      SetTextAndCaret("int a;\r\nint b;\r\nint c;\r\n", 9);
+      Editor->SetSel(9, 10);
+      Editor->EmptyUndoBuffer();
       IsSaved = 1;
-      QTest::keyClick(EditingWidget(), key);
-      EXPECT_EQ(IsSaved, 0);
+      QTest::keyClick(EditingWidget(), key.key, key.modifiers);
+      Settle();
+      EXPECT_EQ(IsSaved, key.changes ? 0 : 1);
     }
   });
 }
