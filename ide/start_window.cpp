@@ -108,16 +108,16 @@ void OnStartWindowRecentListDoubleClick() {
   StartWindow->Close();
 }
 
-// The example and the recent list it is added to are both taken from the working directory
-// as it is at the double click.
+// The example opens from the folder the list was filled from, and joins the recent list that
+// Open adds to: an Open or Save in another folder, which moves the working directory, changes
+// neither.
 void OnStartWindowExampleListDoubleClick() {
   if (CloseWhenTheEditorIsGone() || !EmptyTheEditor()) return;
   framework::ListBox* list = List(kExampleList);
   const int row = list->SelectedRow();
   if (row < 0) return;
-  const std::string workingDirectory = platform::WorkingDirectory();
-  const std::string path = workingDirectory + "/Example/" + list->RowText(row);
+  const std::string path = ProgramDir() + "/Example/" + list->RowText(row);
   LoadFileAsDocument(path);
-  AppendRecentFile(RecentFileIn(workingDirectory), path);
+  AppendRecentFile(RecentFileIn(BaseDir), path);
   StartWindow->Close();
 }

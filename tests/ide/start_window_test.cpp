@@ -289,33 +289,41 @@ TEST_F(StartWindowTest, OpeningFromTheListsAsksOnlyAboutUnsavedText) {
   EXPECT_EQ(savedTexts, (std::vector<std::string>{"unsaved\r\n", "unsaved\r\n"}));
 }
 
-// The example and the recent list it goes into are taken from the working directory of the
-// moment; a missing example opens empty and marked saved.
-TEST_F(StartWindowTest, AnExampleOpensFromTheCurrentWorkingDirectory) {
+// An Open in another folder moves the working directory; the example still opens from the
+// folder its list came from and joins the recent list of the base folder, and nothing is made
+// in the other folder. A missing example opens empty and marked saved.
+TEST_F(StartWindowTest, AnExampleOpensFromTheProgramFolderAfterAnOpenElsewhere) {
   ASSERT_EQ(mkdir(ProgramPath("Example").c_str(), 0755), 0);
-  WriteProgramFile("Example/hello.c", "program folder");
-  WriteProgramFile("Example/gone.c", "program folder");
+  WriteProgramFile("Example/hello.c", "int hello;\r\n");
+  WriteProgramFile("Example/gone.c", "");
   MakeFolder("elsewhere");
   MakeFolder("elsewhere/Example");
-  WriteBaseFile("elsewhere/Example/hello.c", "int hello;\r\n");
-  const std::string hello = PathOf("elsewhere/Example/hello.c");
-  const std::string gone = PathOf("elsewhere/Example/gone.c");
+  WriteBaseFile("elsewhere/Example/hello.c", "not this one");
+  WriteBaseFile("elsewhere/other.c", "int other;");
+  const std::string other = PathOf("elsewhere/other.c");
+  std::string recent;
   for (const char* name : {"hello.c", "gone.c"}) {
     SCOPED_TRACE(name);
     RunProgram([&] {
-      ASSERT_EQ(chdir(PathOf("elsewhere").c_str()), 0);
+      AnswerPath(other);
+      OpenDocument();
+      ASSERT_EQ(platform::WorkingDirectory(), PathOf("elsewhere")) << "the dialog moves the working directory";
+      if (name == "gone.c"s) {
+        ASSERT_TRUE(platform::DeleteFile(ProgramPath("Example/gone.c")));
+      }
       const std::vector<std::string> rows = Rows(kExampleList);
       DoubleClickRow(kExampleList, static_cast<int>(std::find(rows.begin(), rows.end(), name) - rows.begin()));
-      ASSERT_EQ(chdir(Dir().c_str()), 0);
       EXPECT_FALSE(StartWindowOpen());
-      EXPECT_EQ(CurrentFilePath, PathOf("elsewhere/Example/") + name);
+      EXPECT_EQ(CurrentFilePath, ProgramDir() + "/Example/" + name);
       EXPECT_EQ(Part6(), CurrentFilePath);
       EXPECT_EQ(EditorText(), name == "hello.c"s ? "int hello;\r\n" : "");
       EXPECT_EQ(IsSaved, 1);
+      ASSERT_EQ(chdir(Dir().c_str()), 0);  // where the next start begins
     });
+    recent += other + "\r\n" + ProgramDir() + "/Example/" + name + "\r\n";
   }
-  EXPECT_EQ(BaseFile("elsewhere/recent.txt"), hello + "\r\n" + gone + "\r\n");
-  EXPECT_FALSE(BaseFile("recent.txt").has_value());
+  EXPECT_EQ(BaseFile("recent.txt"), recent);
+  EXPECT_FALSE(platform::PathExists(PathOf("elsewhere/recent.txt")));
   EXPECT_FALSE(platform::PathExists(ProgramPath("recent.txt")));
 }
 
