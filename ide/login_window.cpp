@@ -9,6 +9,7 @@
 #include "ide/main_window.h"
 #include "ide/service_address.h"
 #include "ide/shell_open.h"
+#include "ide/signed_in_name.h"
 #include "ide/web_service.h"
 #include "platform/ansi_text.h"
 #include "platform/ini_file.h"
@@ -43,9 +44,9 @@ void ShowThanks(const std::string& displayName) {
   thanks->SetVisible(true);
 }
 
-void AddToMainWindowTitle(const std::string& displayName) {
+void ShowInMainWindowTitle(const std::string& displayName) {
   if (MainWindow == nullptr || MainWindow->IsDestroyed()) return;
-  MainWindow->SetCaption(MainWindow->Caption() + " " + displayName);
+  ShowNameInTitle(displayName);
 }
 
 }  // namespace
@@ -86,7 +87,7 @@ void OnLoginWindowLoginButtonClick() {
   const std::string displayName = DisplayNameOf(*reply);
   ShowThanks(displayName);
   StoreSignIn(userName, password, displayName);
-  AddToMainWindowTitle(displayName);
+  ShowInMainWindowTitle(displayName);
 }
 
 void OnLoginWindowRegisterButtonClick() { ShellOpen(LoginWindow->Handle(), RegistrationPageAddress()); }

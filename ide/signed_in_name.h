@@ -2,4 +2,9 @@
 // "Welcome" button in place of the sign-in button.
 #pragma once
 
+#include <string>
+
 void ShowSignedInName();
+// The main window's title with the name after it: the current name once, whoever signed in
+// before.
+void ShowNameInTitle(const std::string& name);

@@ -200,6 +200,7 @@ TEST_F(LoginWindowTest, QueryValuesReachTheServerAsTyped) {
   }
 }
 
+// The title shows the current name once: a later sign-in replaces the stored or earlier name.
 TEST_F(LoginWindowTest, TheStoredSignInPrefillsTheBoxesAndShowsAfterARestart) {
   RunProgram([] { SignIn("alice", "secret"); });
   RunProgram([] {
@@ -209,6 +210,10 @@ TEST_F(LoginWindowTest, TheStoredSignInPrefillsTheBoxesAndShowsAfterARestart) {
     EXPECT_EQ(Box(kUserNameBox)->Text(), "alice");
     EXPECT_EQ(Box(kPasswordBox)->Text(), "secret");
     EXPECT_TRUE(Box(kPasswordBox)->IsPassword());
+    SignIn("nul", "pw");
+    EXPECT_EQ(MainWindow->Caption(), "Tavo 编辑器 Bob");
+    SignIn("alice", "secret");
+    EXPECT_EQ(MainWindow->Caption(), "Tavo 编辑器 爱丽丝");
   });
 }
 
@@ -225,7 +230,7 @@ TEST_F(LoginWindowTest, LoginTxtIsForItsOwnerOnly) {
     RunProgram([] {
       SignIn("alice", "pw");
       SignIn("nameless", "pw");
-      EXPECT_EQ(MainWindow->Caption(), "Tavo 编辑器 爱丽丝 ");
+      EXPECT_EQ(MainWindow->Caption(), "Tavo 编辑器 ");
     });
     struct stat status {};
     ASSERT_EQ(stat(ProgramPath("login.txt").c_str(), &status), 0);
