@@ -13,10 +13,19 @@ std::string FunctionNameOf(std::string_view entry) {
   return open == std::string_view::npos ? std::string() : std::string(entry.substr(0, open));
 }
 
+// The split leaves out an empty piece after the last separator; as a field it counts, so that
+// an info text ending in the separator has six fields, the last an empty menu list.
+std::vector<std::string_view> FieldsOf(std::string_view text) {
+  std::vector<std::string_view> fields = platform::AnsiSplit(text, kFieldSeparator);
+  const std::size_t last = platform::AnsiFindLast(text, kFieldSeparator);
+  if (last != std::string_view::npos && last + kFieldSeparator.size() == text.size()) fields.emplace_back();
+  return fields;
+}
+
 }  // namespace
 
 std::optional<PluginInfo> ParsePluginInfoText(std::string_view text) {
-  const std::vector<std::string_view> fields = platform::AnsiSplit(text, kFieldSeparator);
+  const std::vector<std::string_view> fields = FieldsOf(text);
   if (fields.size() < 6) return std::nullopt;
   return PluginInfo{std::string(fields[0]), std::string(fields[1]), std::string(fields[2]), std::string(fields[3]),
                     std::string(fields[5])};

@@ -18,8 +18,11 @@ TEST(PluginInfoText, TakesSixFieldsOrNone) {
       {"n/^\\a/^\\d/^\\v/^\\/^\\/^\\", true, "n", ""},
       {"n/^\\a/^\\d/^\\v/^\\x/^\\m/^\\seventh", true, "n", "m"},
       {"/^\\/^\\/^\\/^\\/^\\m", true, "", "m"},
-      // A closing separator right after the fifth field gives no empty sixth one.
-      {"n/^\\a/^\\d/^\\v/^\\x/^\\", false, "", ""},
+      // A closing separator right after the fifth field gives an empty sixth one.
+      {"n/^\\a/^\\d/^\\v/^\\x/^\\", true, "n", ""},
+      {"\xB0\xA1/^\\a/^\\d/^\\v/^\\x/^\\", true, "\xB0\xA1", ""},
+      // A separator's first byte as the second byte of a character ends no field.
+      {"n/^\\a/^\\d/^\\v/^\\x\xB0/^\\", false, "", ""},
       {"n/^\\a/^\\d/^\\v/^\\x", false, "", ""},
       {"", false, "", ""},
       {std::string(10 * 1024, 'x'), false, "", ""},

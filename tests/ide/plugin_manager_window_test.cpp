@@ -79,7 +79,7 @@ class PluginManagerWindowTest : public ProgramTest {
 using RowCells = std::vector<std::vector<std::string>>;
 
 TEST_F(PluginManagerWindowTest, ListsEveryPluginThatTellsWhoItIs) {
-  for (const char* kind : {"no_plugin_in", "five_fields", "long_info", "null_info"}) {
+  for (const char* kind : {"no_plugin_in", "five_fields", "empty_menu", "long_info", "null_info"}) {
     AddSample(kind, std::string(kind) + ".so");
   }
   WriteProgramFile("Plugin/text.so", "not a shared object\n");
@@ -90,7 +90,9 @@ TEST_F(PluginManagerWindowTest, ListsEveryPluginThatTellsWhoItIs) {
     ASSERT_NE(PluginManagerWindow, nullptr);
     EXPECT_EQ(PluginManagerWindow->Caption(), "插件管理");
     // Name, description, author, version, Show, file.
-    EXPECT_EQ(ListedRows(), (RowCells{{"", "", "", "", "set 0", "five_fields.so"},
+    // Six fields, the last an empty menu list, are a plug-in that tells who it is.
+    EXPECT_EQ(ListedRows(), (RowCells{{"empty", "desc", "author", "1.0", "set 0", "empty_menu.so"},
+                            {"", "", "", "", "set 0", "five_fields.so"},
                             {"", "", "", "", "set 0", "long_info.so"},
                             {"", "", "", "", "set 0", "null_info.so"},
                             {"sample", "desc", "author", "1.0", "", "quiet.so"},

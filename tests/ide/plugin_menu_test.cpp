@@ -29,7 +29,7 @@ class PluginMenuTest : public ProgramTest {
 };
 
 TEST_F(PluginMenuTest, TheBasePluginFolderGivesTheMenuEntries) {
-  for (const char* kind : {"no_plugin_in", "five_fields", "long_info", "null_info", "no_show"}) {
+  for (const char* kind : {"no_plugin_in", "five_fields", "empty_menu", "long_info", "null_info", "no_show"}) {
     AddSample(Dir(), kind, std::string(kind) + ".so");
   }
   AddSample(Dir(), "default", "sample.so");
