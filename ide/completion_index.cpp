@@ -1,14 +1,19 @@
 #include "ide/completion_index.h"
 
 #include <utility>
+#include <vector>
 
 #include "ide/app_globals.h"
 #include "ide/pinyin_abbreviation.h"
 #include "ide/regex_wrapper.h"
 #include "platform/ansi_text.h"
 
-std::string BuildCompletionIndex(const std::string& words) {
-  const auto elements = platform::AnsiSplit(words, ' ');
+std::string BuildCompletionIndex(std::initializer_list<std::string_view> wordLists) {
+  std::vector<std::string_view> elements;
+  for (const std::string_view list : wordLists) {
+    const std::vector<std::string_view> words = platform::AnsiSplit(list, ' ');
+    elements.insert(elements.end(), words.begin(), words.end());
+  }
   std::string index;
   // Appending from the last element gives the same text as prepending each line in turn,
   // without copying the index once per word.

@@ -2,13 +2,16 @@
 // the last word's line first.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 constexpr const char* kCompletionIndexMark = "★";
 
-// `words` is the word lists joined as they are, split on single blanks; every element gives a
-// line, duplicates and empty elements included.
-std::string BuildCompletionIndex(const std::string& words);
+// Each word list split on single blanks on its own, so that the last word of a list that does
+// not end in a blank stays apart from the first word of the next; every element gives a line,
+// duplicates and empty elements included, the last list's last element first.
+std::string BuildCompletionIndex(std::initializer_list<std::string_view> wordLists);
 // Makes `index` CompletionIndex, with the form the completion search reads beside it.
 void SetCompletionIndex(std::string index);
 

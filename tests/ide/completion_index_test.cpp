@@ -27,16 +27,20 @@ TEST(MakePinyinAbbreviation, SkipsCharactersOutsideTheTable) {
 }
 
 TEST(BuildCompletionIndex, ListsEveryElementLastFirst) {
-  EXPECT_EQ(BuildCompletionIndex("int char printf "),
+  EXPECT_EQ(BuildCompletionIndex({"int char printf "}),
             "printf★printf\r\nchar★char\r\nint★int\r\n");
-  EXPECT_EQ(BuildCompletionIndex("a  b "), "b★b\r\n★\r\na★a\r\n");
-  EXPECT_EQ(BuildCompletionIndex(" 长度"), "cd★长度\r\n★\r\n");
-  EXPECT_EQ(BuildCompletionIndex(""), "");
+  EXPECT_EQ(BuildCompletionIndex({"a  b "}), "b★b\r\n★\r\na★a\r\n");
+  EXPECT_EQ(BuildCompletionIndex({" 长度"}), "cd★长度\r\n★\r\n");
+  EXPECT_EQ(BuildCompletionIndex({""}), "");
+}
+
+TEST(BuildCompletionIndex, SplitsEachListOnItsOwn) {
+  EXPECT_EQ(BuildCompletionIndex({"int", "printf ", "", "a b"}), "b★b\r\na★a\r\nprintf★printf\r\nint★int\r\n");
 }
 
 TEST(BuildCompletionIndex, DoesNotSplitInsideADoubleByteCharacter) {
   // 0xA1 0x20 is one character, although its trail byte is a blank.
-  EXPECT_EQ(BuildCompletionIndex("\xA1\x20x y"), "y★y\r\nx★\xA1\x20x\r\n");
+  EXPECT_EQ(BuildCompletionIndex({"\xA1\x20x y"}), "y★y\r\nx★\xA1\x20x\r\n");
 }
 
 TEST(ExpandTextPlaceholders, ReplacesQuotesThenLineBreaks) {

@@ -109,11 +109,13 @@ struct IndexCase {
   const char* index;
 };
 
-// The lists are joined as they are: one without a trailing blank fuses with the next.
-TEST_F(EditorSetupTest, BuildsTheCompletionIndexFromTheJoinedLists) {
+// Each list gives its own words: one without a trailing blank, or ending in a lone lead byte,
+// does not fuse with the next.
+TEST_F(EditorSetupTest, BuildsTheCompletionIndexFromEveryList) {
   const IndexCase cases[] = {
       {"trailing blanks", "int char ", "printf ", "", "", "printf★printf\r\nchar★char\r\nint★int\r\n"},
-      {"no trailing blank", "int", "printf ", "", "", "intprintf★intprintf\r\n"},
+      {"no trailing blank", "int", "printf", "EOF", "", "eof★EOF\r\nprintf★printf\r\nint★int\r\n"},
+      {"lone lead byte at the end", "int\xB0", "printf ", "", "", "printf★printf\r\nint★int\xB0\r\n"},
       {"two blanks", "", "", "", "a  b ", "b★b\r\n★\r\na★a\r\n"},
       {"every list", "if ", "puts ", "EOF ", "stdio.h ", "stdio.h★stdio.h\r\neof★EOF\r\nputs★puts\r\nif★if\r\n"},
       // The keyword set is sent in UTF-8, the index keeps the code page.
