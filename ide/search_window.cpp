@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/code_page_conversion.h"
+#include "editor/search_expression.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
 #include "framework/edit_box.h"
@@ -91,6 +92,12 @@ void ListEveryHit(const std::string& textUtf8, int flags) {
   }
 }
 
+// A regular expression the component cannot compile finds nothing, like one without hits: the
+// user is told which it was.
+bool ExpressionCompiles(const std::string& textUtf8, int flags) {
+  return (flags & SCFIND_REGEXP) == 0 || SearchExpressionCompiles(textUtf8, (flags & SCFIND_MATCHCASE) != 0);
+}
+
 }  // namespace
 
 // One window at a time: opening it again brings the open one forward, with the clipboard's
@@ -122,6 +129,12 @@ void OnSearchWindowFindButtonClick() {
   converted.resize(converted.find('\0'));
   SearchTextUtf8 = {converted, converted};
   SearchFlags = SearchFlagsOfOptions();
+  if (!ExpressionCompiles(SearchTextUtf8.Converted, SearchFlags)) {
+    HitList()->Clear();
+    framework::MessageBox("“" + SearchText + "”不是有效的正则表达式（写法有误或太长），没有查找。", "查找",
+                          framework::MB_ICONWARNING, SearchWindow);
+    return;
+  }
   ListEveryHit(SearchTextUtf8.Converted, SearchFlags);
   MainWindow->Find<framework::PageControl>(kOutputPanel)->SetCurrentPage(kHitsPage);
   framework::MessageBox("查找完毕", "查找", framework::MB_OK, SearchWindow);

@@ -75,7 +75,7 @@ TEST_F(SearchWindowTest, EveryHitIsListedOnceWithItsLineAndPositions) {
       {"whole word", "int print; printf();", "print", {kWholeWordBox}, {{"1", "4", "9"}}},
       {"regular expression", "a1 b22 c", "[0-9]+", {kRegexBox}, {{"1", "1", "2"}, {"1", "4", "6"}}},
       {"empty hits listed once", "ab\ncd", "$", {kRegexBox}, {{"1", "2", "2"}, {"2", "5", "5"}}},
-      {"invalid expression", "a[b", "[", {kRegexBox}, {}},
+      {"literal bracket in an expression", "xa(y", "a(", {kRegexBox}, {{"1", "1", "3"}}},
       {"empty search text", "abc", "", {}, {}},
       {"empty document", "", "a", {}, {}},
       {"double-byte text", "中文 中文", "文", {}, {{"1", "3", "6"}, {"1", "10", "13"}}},
@@ -101,6 +101,27 @@ TEST_F(SearchWindowTest, ARowShowsTheLineInTheCodePageAndTheSearchEndsWithItsBox
     EXPECT_EQ(dialogs_[0].text, "查找完毕");
     EXPECT_EQ(dialogs_[0].caption, "查找");
     EXPECT_EQ(dialogs_[0].owner, SearchWindow->Frame());
+  });
+}
+
+// An expression the component cannot compile would find nothing, as if there were no hits: the
+// box says it is not valid instead of "查找完毕", and no hit of an earlier search is left listed.
+TEST_F(SearchWindowTest, AnInvalidExpressionIsNamedInsteadOfFindingNothing) {
+  for (const std::string& expression : std::vector<std::string>{"[", "a\\(b", "*x", std::string(124, 'a')}) {
+    SCOPED_TRACE(expression.substr(0, 20));
+    dialogs_.clear();
+    RunProgram([&] {
+      Hits()->AddRow({"9", "old", "0", "0"});
+      FindAll("a[b a(b *x", expression, {kRegexBox});
+      EXPECT_EQ(Hits()->RowCount(), 0);
+      ASSERT_EQ(dialogs_.size(), 1u);
+      EXPECT_EQ(dialogs_[0].text, "“" + expression + "”不是有效的正则表达式（写法有误或太长），没有查找。");
+      EXPECT_EQ(dialogs_[0].caption, "查找");
+    });
+  }
+  RunProgram([&] {
+    FindAll("a[b", "[", {});  // without the box the bracket is itself
+    EXPECT_EQ(ListedHits(), (std::vector<Hit>{{"1", "1", "2"}}));
   });
 }
 
