@@ -2,8 +2,11 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include <QApplication>
+#include <QEvent>
 #include <QUrl>
 #include <functional>
+#include <utility>
 
 #include "editor/scintilla_notification.h"
 #include "platform/window.h"
@@ -85,6 +88,73 @@ void ForwardDocumentNotifications(QsciScintillaBase* editor) {
   });
 }
 
+void NotifyDwell(const QsciScintillaBase* editor, UINT code, int position, int x, int y) {
+  Notify(editor, code, [&](SCNotification& n) {
+    n.position = position;
+    n.x = x;
+    n.y = y;
+  });
+}
+
+// On Windows the component ends a dwell when the pointer leaves its window; this one learns of
+// no leave, so a call tip shown for the dwell would stay drawn over whatever the pointer moved
+// to. Here a dwell ends, as there, when the pointer leaves the editing area, and also when
+// another window of the program is shown; a dwell that the component starts once the pointer
+// has gone is not reported.
+class DwellWatch final : public QObject {
+ public:
+  explicit DwellWatch(QsciScintillaBase* editor) : QObject(editor), editor_(editor) {
+    editor->viewport()->installEventFilter(this);
+  }
+
+  void Started(int position, int x, int y) {
+    if (!editor_->viewport()->underMouse()) return;
+    NotifyDwell(editor_, SCN_DWELLSTART, position, x, y);
+    // Only now: the call tip that the start may have shown is a window of its own.
+    if (!std::exchange(dwelling_, true)) QCoreApplication::instance()->installEventFilter(this);
+  }
+
+  void Ended(int position, int x, int y) {
+    Stop();
+    NotifyDwell(editor_, SCN_DWELLEND, position, x, y);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (dwelling_ && (IsPointerLeaving(watched, event) || IsOtherWindowShown(watched, event))) Ended(-1, -1, -1);
+    return false;
+  }
+
+ private:
+  bool IsPointerLeaving(const QObject* watched, const QEvent* event) const {
+    return watched == editor_->viewport() && event->type() == QEvent::Leave;
+  }
+
+  // The component's own windows (the call tip among them) are the editor's children.
+  bool IsOtherWindowShown(const QObject* watched, const QEvent* event) const {
+    if (event->type() != QEvent::Show || !watched->isWidgetType() || !static_cast<const QWidget*>(watched)->isWindow())
+      return false;
+    for (const QObject* parent = watched->parent(); parent != nullptr; parent = parent->parent()) {
+      if (parent == editor_) return false;
+    }
+    return true;
+  }
+
+  void Stop() {
+    if (std::exchange(dwelling_, false)) QCoreApplication::instance()->removeEventFilter(this);
+  }
+
+  QsciScintillaBase* editor_;
+  bool dwelling_ = false;
+};
+
+void ForwardDwellNotifications(QsciScintillaBase* editor) {
+  auto* watch = new DwellWatch(editor);
+  QObject::connect(editor, &QsciScintillaBase::SCN_DWELLSTART, watch,
+                   [watch](int position, int x, int y) { watch->Started(position, x, y); });
+  QObject::connect(editor, &QsciScintillaBase::SCN_DWELLEND, watch,
+                   [watch](int position, int x, int y) { watch->Ended(position, x, y); });
+}
+
 void ForwardPointerNotifications(QsciScintillaBase* editor) {
   using Base = QsciScintillaBase;
   QObject::connect(editor, &Base::SCN_DOUBLECLICK, editor, [editor](int position, int line, int modifiers) {
@@ -101,17 +171,7 @@ void ForwardPointerNotifications(QsciScintillaBase* editor) {
       n.margin = margin;
     });
   });
-  const auto positionAndPoint = [editor](UINT code) {
-    return [editor, code](int position, int x, int y) {
-      Notify(editor, code, [&](SCNotification& n) {
-        n.position = position;
-        n.x = x;
-        n.y = y;
-      });
-    };
-  };
-  QObject::connect(editor, &Base::SCN_DWELLSTART, editor, positionAndPoint(SCN_DWELLSTART));
-  QObject::connect(editor, &Base::SCN_DWELLEND, editor, positionAndPoint(SCN_DWELLEND));
+  ForwardDwellNotifications(editor);
   const auto positionAndModifiers = [editor](UINT code) {
     return [editor, code](int position, int modifiers) {
       Notify(editor, code, [&](SCNotification& n) {

@@ -262,12 +262,14 @@ void FillCompletionList(const std::string& abbreviation, const std::u16string& i
   list->SetColumnWidth(0, list->RowCount() > kRowsBeforeTheScrollBar ? kNarrowColumn : kWideColumn);
 }
 
+// A dwell that ends away from the text (position -1: past a line's end, or the pointer has left
+// the editor) ends the tip as well.
 int OnEditorDwell(int position, int, int, int kind) {
-  if (position == -1) return 0;
   if (kind == 1) {
     Editor->CallTipCancel();
     return 0;
   }
+  if (position == -1) return 0;
   const std::string word =
       Editor->GetTextRange(Editor->WordStartPosition(position, true), Editor->WordEndPosition(position, true));
   if (word.empty()) return 0;

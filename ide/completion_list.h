@@ -6,7 +6,7 @@
 
 int OnEditorChar(int ch);
 int OnEditorKeyDown(int key, int keyData);
-// kind is 0 when the mouse comes to rest, 1 when it moves again.
+// kind is 0 when the mouse comes to rest, 1 when it moves again or leaves the editor.
 int OnEditorDwell(int position, int x, int y, int kind);
 
 // False while the list is shown, which keeps the key from the list's own handling.

@@ -127,6 +127,7 @@ TEST_F(ScintillaWindow, SignalsBecomeNotificationsWithTheirCodesAndFields) {
     return std::nullopt;
   });
   auto* widget = qobject_cast<QsciScintillaBase*>(WidgetFromWindow(editor));
+  widget->viewport()->setAttribute(Qt::WA_UnderMouse);  // a dwell starts only under the pointer
   widget->SCN_STYLENEEDED(40);
   widget->SCN_DOUBLECLICK(7, 2, 4);
   widget->SCN_MARGINCLICK(12, 2, 1);
@@ -182,6 +183,38 @@ TEST_F(ScintillaWindow, SignalsBecomeNotificationsWithTheirCodesAndFields) {
   EXPECT_EQ(seen[6].wParam, 5u);  // the list type, as the component gives it
   EXPECT_EQ(seen[7].lParam, 13);  // the start of the word being completed
   EXPECT_EQ(seen[10].wParam, 1u);
+}
+
+// A dwell ends when the pointer leaves the editing area or another window is shown, as the
+// component on Windows ends one when the pointer leaves; a dwell that would start once the pointer
+// has gone is not reported, and a dwell ends once.
+TEST_F(ScintillaWindow, ADwellEndsWhenThePointerLeavesOrAnotherWindowShows) {
+  std::vector<std::pair<UINT, int>> dwells;  // code and position
+  test::RecordingSubclass parent(container, [&](const test::Message& m) -> std::optional<LRESULT> {
+    const auto* record = reinterpret_cast<const SCNotification*>(m.lParam);
+    if (m.message == WM_NOTIFY && (record->nmhdr.code == SCN_DWELLSTART || record->nmhdr.code == SCN_DWELLEND))
+      dwells.emplace_back(record->nmhdr.code, record->position);
+    return std::nullopt;
+  });
+  auto* widget = qobject_cast<QsciScintillaBase*>(WidgetFromWindow(editor));
+  QWidget* viewport = widget->viewport();
+  widget->SCN_DWELLSTART(3, 20, 30);
+  EXPECT_TRUE(dwells.empty()) << "started with the pointer elsewhere";
+
+  viewport->setAttribute(Qt::WA_UnderMouse);
+  widget->SCN_DWELLSTART(3, 20, 30);
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(viewport, &leave);
+  QCoreApplication::sendEvent(viewport, &leave);
+  widget->SCN_DWELLSTART(5, 20, 30);  // the component's timer, after the pointer has left
+  viewport->setAttribute(Qt::WA_UnderMouse);
+  widget->SCN_DWELLSTART(4, 20, 30);
+  QWidget other;
+  other.show();
+  QWidget another;
+  another.show();
+  EXPECT_EQ(dwells, (std::vector<std::pair<UINT, int>>{
+                        {SCN_DWELLSTART, 3}, {SCN_DWELLEND, -1}, {SCN_DWELLSTART, 4}, {SCN_DWELLEND, -1}}));
 }
 
 TEST_F(ScintillaWindow, EditingWindowWithoutParentWindowNotifiesNobody) {

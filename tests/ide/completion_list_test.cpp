@@ -1,5 +1,6 @@
 #include "ide/completion_list.h"
 
+#include <Qsci/qsciscintillabase.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
@@ -367,12 +368,43 @@ TEST_F(ShippedListsTest, TypingKeyByKeyLeavesWhatWasTypedOrTheChosenEntry) {
   });
 }
 
+// The tip is drawn over other windows: it goes when the pointer leaves the editor, when the
+// editor gives up the keyboard, and when another window opens.
+TEST_F(CompletionListTest, TheTipGoesWithThePointerTheKeyboardOrAnotherWindow) {
+  RunWithEditor([&] {
+    auto* editor = static_cast<QsciScintillaBase*>(platform::WidgetFromWindow(Editor->GetEditorHandle()));
+    const auto showTip = [&] {
+      Start("printf(x);");
+      editor->viewport()->setAttribute(Qt::WA_UnderMouse);
+      editor->SCN_DWELLSTART(2, 10, 10);
+      ASSERT_TRUE(Editor->CallTipActive());
+    };
+    showTip();
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(editor->viewport(), &leave);
+    EXPECT_FALSE(Editor->CallTipActive()) << "the pointer left";
+
+    showTip();
+    platform::SetFocus(MainWindow->Find<framework::ListView>(kOutputList)->Handle());
+    ASSERT_NE(platform::GetFocus(), Editor->GetEditorHandle());
+    EXPECT_FALSE(Editor->CallTipActive()) << "the keyboard went elsewhere";
+
+    showTip();
+    QWidget other;
+    other.show();
+    EXPECT_FALSE(Editor->CallTipActive()) << "another window opened";
+  });
+}
+
 TEST_F(CompletionListTest, DwellShowsTheWordsTipAndItsEndCancelsIt) {
   RunWithEditor([&] {
     Start("printf(x);  putchar");
     OnEditorDwell(2, 0, 0, 0);
     EXPECT_TRUE(Editor->CallTipActive());
     OnEditorDwell(2, 0, 0, 1);
+    EXPECT_FALSE(Editor->CallTipActive());
+    OnEditorDwell(2, 0, 0, 0);
+    OnEditorDwell(-1, 0, 0, 1);  // the pointer moved off the text
     EXPECT_FALSE(Editor->CallTipActive());
 
     OnEditorDwell(14, 0, 0, 0);  // a word without a tip shows all the same
