@@ -82,6 +82,9 @@ constexpr UINT SCI_GETLEXERLANGUAGE = Component::SCI_GETLEXERLANGUAGE;
 constexpr UINT SCI_PROPERTYNAMES = Component::SCI_PROPERTYNAMES;
 constexpr UINT SCI_DESCRIBEPROPERTY = Component::SCI_DESCRIBEPROPERTY;
 constexpr UINT SCI_DESCRIBEKEYWORDSETS = Component::SCI_DESCRIBEKEYWORDSETS;
+constexpr UINT SCI_ALLOCATESUBSTYLES = Component::SCI_ALLOCATESUBSTYLES;
+constexpr UINT SCI_GETSUBSTYLESSTART = Component::SCI_GETSUBSTYLESSTART;
+constexpr UINT SCI_SETIDENTIFIERS = Component::SCI_SETIDENTIFIERS;
 
 constexpr int SC_CP_UTF8 = Component::SC_CP_UTF8;
 
@@ -95,12 +98,18 @@ constexpr int STYLE_LINENUMBER = Component::STYLE_LINENUMBER;
 constexpr int STYLE_BRACELIGHT = Component::STYLE_BRACELIGHT;
 constexpr int SCLEX_CPP = Component::SCLEX_CPP;
 constexpr int SCE_C_COMMENT = QsciLexerCPP::Comment;
+constexpr int SCE_C_COMMENTLINE = QsciLexerCPP::CommentLine;
+constexpr int SCE_C_COMMENTDOC = QsciLexerCPP::CommentDoc;
 constexpr int SCE_C_NUMBER = QsciLexerCPP::Number;
 constexpr int SCE_C_WORD = QsciLexerCPP::Keyword;
 constexpr int SCE_C_STRING = QsciLexerCPP::DoubleQuotedString;
 constexpr int SCE_C_PREPROCESSOR = QsciLexerCPP::PreProcessor;
 constexpr int SCE_C_IDENTIFIER = QsciLexerCPP::Identifier;
+constexpr int SCE_C_COMMENTLINEDOC = QsciLexerCPP::CommentLineDoc;
 constexpr int SCE_C_WORD2 = QsciLexerCPP::KeywordSet2;
+constexpr int SCE_C_COMMENTDOCKEYWORD = QsciLexerCPP::CommentDocKeyword;
+constexpr int SCE_C_COMMENTDOCKEYWORDERROR = QsciLexerCPP::CommentDocKeywordError;
+constexpr int SCE_C_GLOBALCLASS = QsciLexerCPP::GlobalClass;
 
 // Margin types, a marker symbol and a cursor.
 constexpr int SC_MARGIN_SYMBOL = Component::SC_MARGIN_SYMBOL;

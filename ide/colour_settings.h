@@ -2,21 +2,22 @@
 // and the picker of the settings window that edits it.
 #pragma once
 
+#include <initializer_list>
 #include <span>
 
 #include "framework/window_definition.h"
 #include "ide/default_txt.h"
 
-// What the editor sets from a colour; the two style uses name their style. The editor reads
-// neither the folder nor the missing text of an unread key.
-enum class EditorColour { Unread, WhitespaceBack, CaretLineBack, StyleFore, StyleBack };
+// What the editor sets from a colour; the two style uses name the styles they colour. The
+// background of the default style reaches every style that has no background of its own.
+enum class EditorColour { CaretLineBack, StyleFore, StyleBack };
 
 struct ColourSetting {
   const char* key;
   const char* missing;  // the text the editor reads for a missing key
   SettingsFolder folder;  // whose default.txt the editor reads it from
   EditorColour use;
-  int style;
+  std::initializer_list<int> styles;
   const char* picker;
   const char* label;  // the label beside the picker, with its caption and width
   const char* caption;

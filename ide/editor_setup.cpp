@@ -1,7 +1,11 @@
 #include "ide/editor_setup.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <span>
+#include <string_view>
 
+#include "editor/code_page_conversion.h"
 #include "editor/scintilla_messages.h"
 #include "ide/app_globals.h"
 #include "ide/colour_settings.h"
@@ -14,6 +18,7 @@
 #include "ide/ini_values.h"
 #include "ide/main_window.h"
 #include "ide/text_file.h"
+#include "platform/ansi_text.h"
 #include "platform/ini_file.h"
 
 namespace {
@@ -30,22 +35,48 @@ constexpr int kNavy = RGB(0, 0, 128);
 constexpr int kYellow = RGB(255, 255, 0);
 constexpr int kPaleYellow = RGB(255, 255, 225);
 
-// The colour the editor takes for a use, from the default.txt of the key's folder. Every use the
-// set-up asks for has its row.
-int ColourFor(EditorColour use, int style = 0) {
+// The row of a use; a style use is found by any of its styles. Every use the set-up asks for
+// has its row.
+const ColourSetting& SettingFor(EditorColour use, int style) {
   const auto settings = ColourSettings();
-  const auto row = std::ranges::find_if(
-      settings, [&](const ColourSetting& setting) { return setting.use == use && setting.style == style; });
-  const ColourSetting& setting = row == settings.end() ? settings.front() : *row;
+  const auto row = std::ranges::find_if(settings, [&](const ColourSetting& setting) {
+    const std::initializer_list<int>& styles = setting.styles;
+    return setting.use == use && (styles.size() == 0 || std::ranges::find(styles, style) != styles.end());
+  });
+  return row == settings.end() ? settings.front() : *row;
+}
+
+// The colour of the row, from the default.txt of its folder.
+int ColourOf(const ColourSetting& setting) {
   return ReadIniInteger(kColourSection, setting.key, setting.missing, DefaultTxtPath(setting.folder));
 }
 
-void SetForeFromSettings(int style) { Editor->StyleSetFore(style, ColourFor(EditorColour::StyleFore, style)); }
+int ColourFor(EditorColour use, int style = 0) { return ColourOf(SettingFor(use, style)); }
+
+// Every style of the style's row takes the row's colour: all comments take the comment colour.
+void SetForeFromSettings(int style) {
+  const ColourSetting& setting = SettingFor(EditorColour::StyleFore, style);
+  const int colour = ColourOf(setting);
+  for (const int each : setting.styles) Editor->StyleSetFore(each, colour);
+}
 
 std::string WordList(const char* name) { return ReadTextFile(BaseDir + "/Syntax/" + name); }
 
 // SetKeyWords replaces the text it is given with its UTF-8 form, so it gets a copy.
 void SetKeyWordsFrom(int keywordSet, std::string words) { Editor->SetKeyWords(keywordSet, words); }
+
+// The font, its size and the background reach every style the editor draws text in, the
+// lexer's, its inactive ones and the substyles; the styles set after this differ from them. A
+// missing name or size keeps the component's own: size 0 would make the code unreadably small.
+void SetTextLook() {
+  const std::string fontFile = DefaultTxtPath(SettingsFolder::Base);
+  const std::string font = platform::GetPrivateProfileStringA(kColourSection, kFontFamilyKey, "", fontFile);
+  const int size = ReadIniInteger(kColourSection, kFontSizeKey, "0", fontFile);
+  if (!font.empty()) Editor->StyleSetFont(STYLE_DEFAULT, font);
+  if (size > 0) Editor->StyleSetSize(STYLE_DEFAULT, size);
+  Editor->StyleSetBack(STYLE_DEFAULT, ColourFor(EditorColour::StyleBack, STYLE_DEFAULT));
+  Editor->StyleClearAll();
+}
 
 void SetLexerStyles() {
   SetForeFromSettings(SCE_C_COMMENT);
@@ -53,11 +84,51 @@ void SetLexerStyles() {
   SetForeFromSettings(SCE_C_WORD);
   SetForeFromSettings(SCE_C_STRING);
   SetForeFromSettings(SCE_C_PREPROCESSOR);
-  Editor->StyleSetFore(SCE_C_IDENTIFIER, kDarkRed);
+  SetForeFromSettings(SCE_C_IDENTIFIER);
   Editor->StyleSetFore(STYLE_BRACELIGHT, kRed);
   Editor->StyleSetBack(STYLE_BRACELIGHT, kYellow);
   SetForeFromSettings(SCE_C_WORD2);
+  SetForeFromSettings(SCE_C_GLOBALCLASS);
   Editor->StyleSetItalic(SCE_C_COMMENT, true);
+}
+
+// A word list, the keyword set that holds it and the style the C lexer gives its words.
+struct ColouredWords {
+  const std::string& words;
+  int keywordSet;
+  int style;
+};
+
+// The words whose first byte is not ASCII, each followed by a blank; a NUL ends the list, as it
+// ends the keyword set.
+std::string WordsBeyondAscii(const std::string& words) {
+  std::string found;
+  for (const std::string_view word : platform::AnsiSplit(words.c_str(), ' ')) {
+    if (!word.empty() && static_cast<unsigned char>(word.front()) >= 0x80) found.append(word).append(" ");
+  }
+  return found;
+}
+
+// The lexer never finds a word whose first byte is not ASCII in a keyword set (it compares that
+// byte as a signed char with an unsigned one), so those words also go to substyles of the
+// identifier style, which it looks words up in whole; each takes the colour of its list's style. The last list
+// goes first, so that a word in two lists takes the first one's colour, as in the keyword sets.
+void ColourWordsBeyondAscii(std::span<const ColouredWords> lists) {
+  const auto first = static_cast<int>(Editor->DirectCall(SCI_ALLOCATESUBSTYLES, SCE_C_IDENTIFIER, lists.size()));
+  if (first < 0) return;
+  for (std::size_t i = lists.size(); i-- > 0;) {
+    const int substyle = first + static_cast<int>(i);
+    Editor->StyleSetFore(substyle, Editor->StyleGetFore(lists[i].style));
+    const ByteSet words = AnsiToUtf8(WordsBeyondAscii(lists[i].words));
+    Editor->DirectCall(SCI_SETIDENTIFIERS, substyle, reinterpret_cast<platform::LPARAM>(words.c_str()));
+  }
+}
+
+// Keywords, functions and constants in the keyword sets that the C lexer colours in code, in
+// the order it looks them up.
+void SetWordLists(std::initializer_list<ColouredWords> lists) {
+  for (const ColouredWords& list : lists) SetKeyWordsFrom(list.keywordSet, list.words);
+  ColourWordsBeyondAscii(lists);
 }
 
 void SetMargins() {
@@ -108,7 +179,6 @@ void SetupEditor() {
   const std::string constants = WordList("Conest.txt");
   const std::string functions = WordList("Order.txt");
   const std::string keywords = WordList("key.txt");
-  const int whitespaceBack = ColourFor(EditorColour::WhitespaceBack);
 
   Editor->Create(MainWindow->Handle());
   Editor->Utf8Mode(true);
@@ -116,15 +186,11 @@ void SetupEditor() {
   Editor->SetLexer(SCLEX_CPP);
   Editor->SetProperty("styling.within.preprocessor", "1");
   Editor->SetScrollBars(3);
-  const std::string fontFile = DefaultTxtPath(SettingsFolder::Base);
-  Editor->StyleSetFont(STYLE_DEFAULT,
-                       platform::GetPrivateProfileStringA(kColourSection, kFontFamilyKey, "", fontFile));
-  Editor->StyleSetSize(STYLE_DEFAULT, ReadIniInteger(kColourSection, kFontSizeKey, "0", fontFile));
+  SetTextLook();
   Editor->SetExtraSpacing(3);
   Editor->SetCaretPeriod(500);
   Editor->SetCaretWidth(2);
   Editor->CaretLineVisible(true);
-  Editor->SetWhitespaceBack(whitespaceBack, false);
   Editor->SetCaretLineBack(ColourFor(EditorColour::CaretLineBack));
   Editor->SetMouseDwellTime(500);
   Editor->CallTipSetBack(kPaleYellow);
@@ -136,9 +202,7 @@ void SetupEditor() {
   Editor->SetTabWidth(4);
   SetLexerStyles();
 
-  SetKeyWordsFrom(0, functions);
-  SetKeyWordsFrom(1, keywords);
-  SetKeyWordsFrom(2, constants.empty() ? "A" : constants);
+  SetWordLists({{keywords, 0, SCE_C_WORD}, {functions, 1, SCE_C_WORD2}, {constants, 3, SCE_C_GLOBALCLASS}});
   SetMargins();
   BindEventHandlers();
 
