@@ -21,6 +21,10 @@ constexpr const char* kAskToSave = "您的当前内容需要保存吗？";
 constexpr const char* kSaveFailed = "保存失败";
 constexpr const char* kSaveFirstFailed = "保存失败，请手动保存，以免保持代码丢失";
 
+std::string ChangedOnDiskQuestion(const std::string& path) {
+  return "“" + path + "”在Tavo打开或保存之后已被其他程序修改。\r\n要用当前内容替换它吗？";
+}
+
 class DocumentsTest : public DocumentTest {
  protected:
   // A saved document of a file below the base directory.
@@ -190,7 +194,7 @@ TEST_F(DocumentsTest, SavingEndsTheLastLineOnceHoweverOftenItIsSaved) {
 // keeps the file and the text and says the save did not happen; Yes replaces the file, and the
 // save after that asks nothing. A file that has gone since is written anew without a question.
 TEST_F(DocumentsTest, ASaveAsksBeforeReplacingAFileAnotherProgramChanged) {
-  const std::string question = "“" + PathOf("a.c") + "”在Tavo打开或保存之后已被其他程序修改。\r\n要用当前内容替换它吗？";
+  const std::string question = ChangedOnDiskQuestion(PathOf("a.c"));
   struct Case {
     const char* what;
     const char* opened;  // nullptr: missing
@@ -263,7 +267,7 @@ TEST_F(DocumentsTest, ANoToReplacingAFileStopsTheRoadThatAskedForTheSaveQuietly)
       {"closing the main window", [] { MainWindow->Close(); }},
       {"a dropped text", [] { OnMainWindowDropTargetTextDropped("dropped"); }},
   };
-  const std::string changed = "“" + PathOf("a.c") + "”在Tavo打开或保存之后已被其他程序修改。\r\n要用当前内容替换它吗？";
+  const std::string changed = ChangedOnDiskQuestion(PathOf("a.c"));
   const std::string exists = "“" + PathOf("taken.c") + "”已存在。\r\n要替换它吗？";
   for (const Road& road : roads) {
     const bool asksToSave = !std::string(road.what).starts_with("F3") && !std::string(road.what).ends_with("保存");
