@@ -16,6 +16,7 @@
 #include "ide/output_panel.h"
 #include "ide/plugins.h"
 #include "ide/program_dir.h"
+#include "ide/saved_text.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
@@ -47,7 +48,7 @@ void SetDebugButtonDisabled(bool disabled) {
 // compiler would build whatever an earlier build left there.
 std::optional<std::string> WriteEditorTextToDebug() {
   const std::string source = BaseDir + "/Debug/" + std::to_string(RandomWholeNumber(1, 10)) + ".c";
-  if (platform::WriteFileAnew(source, Editor->GetTextRange(0, Editor->GetLength()) + "\r\n")) return source;
+  if (platform::WriteFileAnew(source, EditorTextToSave())) return source;
   framework::MessageBox("无法写入临时源文件“" + source + "”，没有编译。请检查Debug文件夹是否存在、是否可写。", std::string(),
                         framework::MB_ICONERROR);
   return std::nullopt;

@@ -10,7 +10,9 @@
 #include "ide/app_globals.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
+#include "ide/module_state.h"
 #include "ide/recent_files.h"
+#include "ide/saved_text.h"
 #include "ide/text_file.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
@@ -30,14 +32,24 @@ std::string ChooseFile(framework::CommonDialog::Kind kind) {
   return dialog->FileName();
 }
 
-// A name the user chose in the Save dialog; an existing file is replaced only when the user
-// says so. The empty text when the user cancelled or kept the file.
-std::string ChooseFileToSave() {
-  const std::string path = ChooseFile(framework::CommonDialog::Save);
-  if (path.empty() || !platform::PathExists(path)) return path;
-  const int answer = framework::MessageBox("“" + path + "”已存在。\r\n要替换它吗？", "Tavo询问",
-                                           framework::MB_YESNO | framework::MB_ICONWARNING, MainWindow);
-  return answer == framework::IDYES ? path : std::string();
+bool AskToReplace(const std::string& question) {
+  return framework::MessageBox(question, "Tavo询问", framework::MB_YESNO | framework::MB_ICONWARNING, MainWindow) ==
+         framework::IDYES;
+}
+
+// A file chosen in the Save dialog that exists is replaced only when the user says so.
+bool MayWriteChosenFile(const std::string& path) {
+  return !platform::PathExists(path) || AskToReplace("“" + path + "”已存在。\r\n要替换它吗？");
+}
+
+// The file as it is on disk now, as the document's: what its next save compares with.
+void RememberDocumentFile(const std::string& path) { DocumentFile = {path, platform::StampOf(path)}; }
+
+// Another program has written the file (or made it, where there was none) since it was loaded or
+// saved here. A file that has gone since is not asked about: writing it anew loses nothing.
+bool ChangedOnDisk(const std::string& path) {
+  const std::optional<platform::FileStamp> now = platform::StampOf(path);
+  return now && now != (DocumentFile.Path == path ? DocumentFile.Stamp : std::nullopt);
 }
 
 std::string CodePointName(char32_t codePoint) {
@@ -62,10 +74,11 @@ bool AcceptCharactersTheCodePageLacks() {
                                MainWindow) == framework::IDOK;
 }
 
-// Every save writes the text and one CR LF, whatever the text ends with. The file is replaced
-// in one step, so a failing write never destroys the copy on disk.
+// The file is replaced in one step, so a failing write never destroys the copy on disk.
 bool WriteEditorText(const std::string& path) {
-  return platform::ReplaceFileContents(path, Editor->GetTextRange(0, Editor->GetLength()) + "\r\n");
+  if (!platform::ReplaceFileContents(path, EditorTextToSave())) return false;
+  RememberDocumentFile(path);
+  return true;
 }
 
 void ClearDocument() {
@@ -81,33 +94,42 @@ void StartTemplateDocument() {
   PutTemplateIntoEditor();
 }
 
-bool SaveToCurrentFile() {
+SaveResult SaveToCurrentFile() {
+  if (ChangedOnDisk(CurrentFilePath) &&
+      !AskToReplace("“" + CurrentFilePath + "”在Tavo打开或保存之后已被其他程序修改。\r\n要用当前内容替换它吗？")) {
+    return SaveResult::Declined;
+  }
   if (WriteEditorText(CurrentFilePath)) {
     IsSaved = 1;
-    return true;
+    return SaveResult::Saved;
   }
   IsSaved = 0;
   framework::MessageBox(kSaveFailed, std::string(), framework::MB_ICONERROR);
-  return false;
+  return SaveResult::Failed;
 }
 
-bool SaveUntitledDocument() {
-  const std::string path = ChooseFileToSave();
-  if (path.empty()) return false;
+SaveResult SaveUntitledDocument() {
+  const std::string path = ChooseFile(framework::CommonDialog::Save);
+  if (path.empty()) return SaveResult::Failed;
+  if (!MayWriteChosenFile(path)) return SaveResult::Declined;
   if (!WriteEditorText(path)) {
     IsSaved = 0;
-    return false;
+    return SaveResult::Failed;
   }
   IsSaved = 1;
   CurrentFilePath = path;
-  return true;
+  return SaveResult::Saved;
 }
 
 }  // namespace
 
 UnsavedTextOutcome AskToSaveUnsavedText() {
   if (IsDocumentSaved() || Editor->GetLength() == 0 || !AskToSave()) return UnsavedTextOutcome::NothingSaved;
-  if (SaveDocument()) return UnsavedTextOutcome::Saved;
+  switch (SaveDocument()) {
+    case SaveResult::Saved: return UnsavedTextOutcome::Saved;
+    case SaveResult::Declined: return UnsavedTextOutcome::SaveDeclined;
+    case SaveResult::Failed: break;
+  }
   ShowSaveBeforeReplacingFailed();
   return UnsavedTextOutcome::SaveFailed;
 }
@@ -126,23 +148,24 @@ bool NewDocument() {
     case UnsavedTextOutcome::NothingSaved: StartTemplateDocument(); return true;
     // Saved on request: the editor is left empty, without the template.
     case UnsavedTextOutcome::Saved: ClearDocument(); return true;
+    case UnsavedTextOutcome::SaveDeclined:
     case UnsavedTextOutcome::SaveFailed: return false;
   }
   return false;
 }
 
-bool SaveDocument() {
-  if (IsDocumentSaved()) return true;
-  if (!AcceptCharactersTheCodePageLacks()) return false;
-  const bool saved = CurrentFilePath.empty() ? SaveUntitledDocument() : SaveToCurrentFile();
+SaveResult SaveDocument() {
+  if (IsDocumentSaved()) return SaveResult::Saved;
+  if (!AcceptCharactersTheCodePageLacks()) return SaveResult::Declined;
+  const SaveResult saved = CurrentFilePath.empty() ? SaveUntitledDocument() : SaveToCurrentFile();
   ShowDocumentPath(CurrentFilePath);
   return saved;
 }
 
 void SaveDocumentAs() {
   if (!AcceptCharactersTheCodePageLacks()) return;
-  const std::string path = ChooseFileToSave();
-  if (path.empty()) return;
+  const std::string path = ChooseFile(framework::CommonDialog::Save);
+  if (path.empty() || !MayWriteChosenFile(path)) return;
   if (!WriteEditorText(path)) {
     framework::MessageBox(kSaveFailed);
     return;
@@ -161,7 +184,8 @@ void OpenDocument() {
 }
 
 void OpenAfterAskingToSave() {
-  if (AskToSaveUnsavedText() != UnsavedTextOutcome::SaveFailed) OpenDocument();
+  const UnsavedTextOutcome asked = AskToSaveUnsavedText();
+  if (asked == UnsavedTextOutcome::NothingSaved || asked == UnsavedTextOutcome::Saved) OpenDocument();
 }
 
 void OnMainWindowDropTargetTextDropped(const std::string& text) {
@@ -191,6 +215,8 @@ void PutTemplateIntoEditor() {
 }
 
 void LoadFileAsDocument(const std::string& path) {
+  // Taken before the read: a change made in between is asked about rather than missed.
+  RememberDocumentFile(path);
   bool cutAtNul = false;
   const std::string text = ReadTextFile(path, &cutAtNul);
   PutDocumentTextIntoEditor(text);

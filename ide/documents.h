@@ -11,9 +11,21 @@ inline constexpr int kNewDocumentCaretLine = 4;
 // Status-bar part 6 of an untitled document.
 inline constexpr const char* kUntitledDocumentPart = "暂未保存";
 
+// What a save came to.
+enum class SaveResult {
+  // Written, or nothing needed writing.
+  Saved,
+  // The user chose to keep what is on disk (No to replacing a file) or not to write characters
+  // the code page lacks: nothing failed, and nothing was written.
+  Declined,
+  // No file was chosen in the Save dialog, or the write failed.
+  Failed,
+};
+
 // What asking to save unsaved text came to: nothing saved (the text was saved already, empty,
-// or the user answered No), saved, or the save the user chose failed (its message shown).
-enum class UnsavedTextOutcome { NothingSaved, Saved, SaveFailed };
+// or the user answered No), saved, the save declined as above (the document stays as it is, and
+// nothing more is said), or the save the user chose failed (its message shown).
+enum class UnsavedTextOutcome { NothingSaved, Saved, SaveDeclined, SaveFailed };
 
 // The one rule for unsaved text: when the document is not saved and the editor holds text,
 // asks "您的当前内容需要保存吗？" and saves on Yes.
@@ -27,11 +39,12 @@ void MarkDocumentChanged();
 int OnEditorModified(int modificationType);
 
 // Asks to save unsaved text, then starts a new document. False when the user chose to save
-// and the save failed; the document is then untouched.
+// and the save was declined or failed; the document is then untouched.
 bool NewDocument();
-// True when the document is saved or needed no saving; false when no file was chosen or the
-// write failed.
-bool SaveDocument();
+// Writes the document to its file, or to one chosen in the Save dialog when it is untitled;
+// before it replaces a file that another program has changed on disk since it was loaded or
+// saved here, it asks.
+SaveResult SaveDocument();
 // Menu command 4: writes the text to a file chosen in the Save dialog and makes it the
 // document's file, without changing IsSaved.
 void SaveDocumentAs();
@@ -54,7 +67,8 @@ void GiveTheEditorTheKeyboard();
 void PutTemplateIntoEditor();
 // The file's text (up to its first NUL byte; none when it cannot be read) in the editor as a
 // saved document of that file, shown in part 6; a warning when its bytes are no text of the
-// code page that a save would write back unchanged.
+// code page that a save would write back unchanged. The file's stamp is remembered for the
+// next save.
 void LoadFileAsDocument(const std::string& path);
 // Part 6 of the main window's status bar.
 void ShowDocumentPath(const std::string& text);

@@ -4,6 +4,7 @@ CompilerRunnerState CompilerRunner;
 std::vector<KeptPluginLibrary> KeptPluginLibraries;
 CompletionTypingState CompletionTyping;
 HotKeyWindowState HotKeyWindow;
+DocumentFileState DocumentFile;
 bool SettingsTypeChosen = false;
 
 void ResetModuleState() {
@@ -12,5 +13,6 @@ void ResetModuleState() {
   KeptPluginLibraries = {};
   CompletionTyping = {};
   HotKeyWindow = {};
+  DocumentFile = {};
   SettingsTypeChosen = false;
 }

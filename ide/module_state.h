@@ -3,11 +3,13 @@
 // started again in the same process (as the tests start it) begins as the first one did.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "linker/build_resource.h"
 #include "platform/dynamic_library.h"
+#include "platform/file_system.h"
 #include "platform/win_types.h"
 
 // The runner of the compiler: BuildResource of liblinker.so, bound at the first build and kept.
@@ -48,11 +50,20 @@ struct HotKeyWindowState {
   std::vector<int> ids;
 };
 
+// The document's file as it was on disk when it was last loaded or saved here: a save asks
+// before it replaces a file that another program has changed since.
+struct DocumentFileState {
+  std::string Path;
+  // Nothing when the file was missing.
+  std::optional<platform::FileStamp> Stamp;
+};
+
 extern CompilerRunnerState CompilerRunner;
 // The oldest load first.
 extern std::vector<KeptPluginLibrary> KeptPluginLibraries;
 extern CompletionTypingState CompletionTyping;
 extern HotKeyWindowState HotKeyWindow;
+extern DocumentFileState DocumentFile;
 // Set when the user chooses an item of the settings window's type box, cleared when a row is
 // shown: 修改 retypes a row only to a type chosen for it.
 extern bool SettingsTypeChosen;

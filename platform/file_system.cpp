@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -151,40 +154,101 @@ bool WriteInPlace(int fd, std::string_view bytes) {
   return close(fd) == 0 && written;
 }
 
-// A new, empty file in the target's folder that can take the target's place and leave it as
-// a write in place would: the same owner, group and permission bits as `existing`, or those of
-// a new file when that is null. Its descriptor, with its name in `name`; -1 (nothing left
-// behind) when the folder takes no new file or the owner cannot be kept.
-int MakeStandIn(const std::string& target, const struct stat* existing, std::string* name) {
-  *name = Joined(FolderOf(target), ".tavo-save-XXXXXX");
-  const int fd = mkostemp(name->data(), O_CLOEXEC);
-  if (fd < 0) return -1;
+// A save's stand-in: the new file that the bytes go to before it takes the target's place.
+struct StandIn {
+  UniqueFd fd;
+  std::string name;
+};
+
+enum class StandInTaken {
+  Ready,
+  // Another process is saving the same target through it at this moment.
+  Busy,
+  // The folder takes no new file, or the stand-in could not be made as the target needs it.
+  None,
+};
+
+// Fixed by the target's name, so a save killed part-way leaves at most one stand-in per target,
+// and the next save of the target takes it over; of one length, so a target whose name is as
+// long as a name may be still gets one.
+std::string StandInName(const std::string& target) {
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a: the same in every process and build
+  for (const char c : target.substr(target.rfind('/') + 1)) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
+  char name[32];
+  std::snprintf(name, sizeof name, ".tavo-save-%016llx", static_cast<unsigned long long>(hash));
+  return Joined(FolderOf(target), name);
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// The stand-in under this name for one save, empty: made anew, or what a killed save left there.
+// It stays locked while the save holds it, so a second process saving the same target meanwhile
+// finds it busy instead of writing into it. Whatever else holds the name (a link, another user's
+// file, a file with other links) is removed first and never written through.
+StandInTaken TakeStandIn(const std::string& name, UniqueFd* taken) {
+  constexpr int kAttempts = 3;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    UniqueFd fd(open(name.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
+    if (!fd.Valid()) {
+      if (NativeExists(name) && unlink(name.c_str()) == 0) continue;
+      return StandInTaken::None;
+    }
+    if (flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) return errno == EWOULDBLOCK ? StandInTaken::Busy : StandInTaken::None;
+    struct stat held {};
+    struct stat named {};
+    if (fstat(fd.Get(), &held) != 0) return StandInTaken::None;
+    // The save that held it before has moved it into its target's place meanwhile.
+    if (lstat(name.c_str(), &named) != 0 || !SameFile(held, named)) continue;
+    if (!S_ISREG(held.st_mode) || held.st_nlink != 1 || held.st_uid != geteuid()) {
+      if (unlink(name.c_str()) == 0) continue;
+      return StandInTaken::None;
+    }
+    if (ftruncate(fd.Get(), 0) != 0) return StandInTaken::None;
+    *taken = std::move(fd);
+    return StandInTaken::Ready;
+  }
+  return StandInTaken::None;
+}
+
+// The target's stand-in, ready to take its place and leave it as a write in place would: the
+// same owner, group and permission bits as `existing`, or those of a new file when that is null.
+// When it cannot be made so, it is removed.
+StandInTaken MakeStandIn(const std::string& target, const struct stat* existing, StandIn* standIn) {
+  standIn->name = StandInName(target);
+  const StandInTaken taken = TakeStandIn(standIn->name, &standIn->fd);
+  if (taken != StandInTaken::Ready) return taken;
+  const int fd = standIn->fd.Get();
   struct stat made {};
   const bool ownerKept = existing == nullptr || (fstat(fd, &made) == 0 && made.st_uid == existing->st_uid &&
                                                  made.st_gid == existing->st_gid) ||
                          fchown(fd, existing->st_uid, existing->st_gid) == 0;
   const mode_t mode = existing == nullptr ? NewFileMode() : existing->st_mode & 07777;
-  if (ownerKept && fchmod(fd, mode) == 0) return fd;
-  close(fd);
-  unlink(name->c_str());
-  return -1;
+  if (ownerKept && fchmod(fd, mode) == 0) return StandInTaken::Ready;
+  unlink(standIn->name.c_str());
+  return StandInTaken::None;
 }
 
 // The bytes into the stand-in, flushed to the disk, and the stand-in in the target's place;
-// when any step fails the stand-in is removed and the target stays as it was.
-bool MoveStandInToTarget(int fd, const std::string& name, const std::string& target, std::string_view bytes) {
-  const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
-  if (close(fd) == 0 && written && rename(name.c_str(), target.c_str()) == 0) return true;
-  unlink(name.c_str());
+// when any step fails the stand-in is removed and the target stays as it was. It stays locked
+// until it has taken the target's place, so no other save can take it over half-way.
+bool MoveStandInToTarget(const StandIn& standIn, const std::string& target, std::string_view bytes) {
+  const int fd = standIn.fd.Get();
+  if (WriteAll(fd, bytes) && fsync(fd) == 0 && rename(standIn.name.c_str(), target.c_str()) == 0) return true;
+  unlink(standIn.name.c_str());
   return false;
 }
 
 // A new file goes through a stand-in too, so a failed write leaves no part of one behind; where
 // the folder takes no stand-in, the file is created in place.
 bool WriteNewFile(const std::string& target, std::string_view bytes) {
-  std::string name;
-  const int standIn = MakeStandIn(target, nullptr, &name);
-  if (standIn >= 0) return MoveStandInToTarget(standIn, name, target, bytes);
+  StandIn standIn;
+  switch (MakeStandIn(target, nullptr, &standIn)) {
+    case StandInTaken::Ready: return MoveStandInToTarget(standIn, target, bytes);
+    case StandInTaken::Busy: return false;
+    case StandInTaken::None: break;
+  }
   return WriteInPlace(open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666), bytes);
 }
 
@@ -269,19 +333,27 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   // a read-only mount): one that cannot be opened for writing is left as it is.
   const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0) return false;
+  StandIn standIn;
+  const StandInTaken taken = MakeStandIn(target, &existing, &standIn);
+  if (taken == StandInTaken::Busy) {
+    close(fd);
+    return false;
+  }
   // A rename would leave the file's other links with the old bytes.
-  std::string name;
-  const int standIn = existing.st_nlink == 1 ? MakeStandIn(target, &existing, &name) : -1;
-  if (standIn < 0) return WriteInPlace(fd, bytes);
-  close(fd);
-  return MoveStandInToTarget(standIn, name, target, bytes);
+  if (taken == StandInTaken::Ready && existing.st_nlink == 1) {
+    close(fd);
+    return MoveStandInToTarget(standIn, target, bytes);
+  }
+  // Written in place: what an earlier save left as the stand-in goes all the same.
+  if (taken == StandInTaken::Ready) unlink(standIn.name.c_str());
+  return WriteInPlace(fd, bytes);
 }
 
 bool WriteFileAnew(const std::string& path, std::string_view bytes) {
   const std::string target = ResolvedNative(path);
-  std::string name;
-  const int standIn = target.empty() ? -1 : MakeStandIn(target, nullptr, &name);
-  return standIn >= 0 && MoveStandInToTarget(standIn, name, target, bytes);
+  StandIn standIn;
+  return !target.empty() && MakeStandIn(target, nullptr, &standIn) == StandInTaken::Ready &&
+         MoveStandInToTarget(standIn, target, bytes);
 }
 
 bool AppendToFile(const std::string& path, std::string_view bytes) {
@@ -304,11 +376,18 @@ bool PathExists(const std::string& path) {
   return stat(ResolvedNative(path).c_str(), &status) == 0;
 }
 
-std::optional<long long> ModificationTime(const std::string& path) {
+std::optional<FileStamp> StampOf(const std::string& path) {
   struct stat status {};
   if (stat(ResolvedNative(path).c_str(), &status) != 0) return std::nullopt;
   constexpr long long kNanosecondsPerSecond = 1000000000;
-  return static_cast<long long>(status.st_mtim.tv_sec) * kNanosecondsPerSecond + status.st_mtim.tv_nsec;
+  return FileStamp{static_cast<long long>(status.st_size),
+                   static_cast<long long>(status.st_mtim.tv_sec) * kNanosecondsPerSecond + status.st_mtim.tv_nsec};
+}
+
+std::optional<long long> ModificationTime(const std::string& path) {
+  const std::optional<FileStamp> stamp = StampOf(path);
+  if (!stamp) return std::nullopt;
+  return stamp->modified;
 }
 
 std::string FullPath(const std::string& path) {

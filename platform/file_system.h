@@ -34,12 +34,15 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes);
 // with other hard links, one whose owner or group the new file cannot take, or one in a folder
 // that takes no new file is written in place (after its room on the disk is taken, so a full
 // disk still leaves it whole). A symbolic link stays as it is and the file it names gets the
-// bytes; the file keeps its permission bits.
+// bytes; the file keeps its permission bits. The new file's name is fixed by the target's
+// (hidden, ".tavo-save-" and 16 hex digits), so a save that is killed part-way leaves one such
+// file at most, which the next save of that target removes; while another process saves the
+// same target through it, the save fails and changes nothing.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 // Creates the file anew with exactly these bytes: a new file made in its folder takes the
 // name's place, so whatever held the name before, a symbolic link included, is replaced and
 // never written through. False, with nothing left behind, when the folder is missing or takes
-// no new file.
+// no new file. The new file is named as in ReplaceFileContents.
 bool WriteFileAnew(const std::string& path, std::string_view bytes);
 // Add the bytes to the end of the file, creating it when missing.
 bool AppendToFile(const std::string& path, std::string_view bytes);
@@ -50,7 +53,15 @@ bool DeleteFile(const std::string& path);
 // existing file cannot be made private.
 bool MakeOwnerOnlyFile(const std::string& path);
 bool PathExists(const std::string& path);
-// When the file's bytes last changed, in nanoseconds; nothing when it is missing.
+// What tells one version of a file from the next: its size, and when its bytes last changed (in
+// nanoseconds).
+struct FileStamp {
+  long long size = 0;
+  long long modified = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+// Nothing when the file is missing.
+std::optional<FileStamp> StampOf(const std::string& path);
 std::optional<long long> ModificationTime(const std::string& path);
 
 // The absolute form of a path, relative ones taken from the working directory, with "." and

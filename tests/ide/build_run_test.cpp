@@ -113,11 +113,11 @@ TEST_F(BuildRunTest, CompileAndRunRunsTheEditorsProgramInTheConsoleWithItsKeyboa
   EXPECT_EQ(BaseFileText("console-output"), "twice: 42\n\x1B]2;" + Utf8(u8"Tavo调试") + "\x07" + kPrompt + "\n");
   EXPECT_NE(BaseFileText("console-arguments").find("-T\n" + Utf8(u8"Tavo调试") + "\n"), std::string::npos);
   EXPECT_TRUE(consoleSeenWithButtonDisabled);
-  // The editor's text went to one of the numbered sources, with a line end added.
+  // The editor's text went to one of the numbered sources; its last line had its line end.
   int sources = 0;
   for (int n = 1; n <= 10; ++n) {
     if (const auto text = platform::ReadWholeFile(PathOf("Debug/" + std::to_string(n) + ".c"))) {
-      EXPECT_EQ(*text, std::string(kScanfProgram) + "\r\n");
+      EXPECT_EQ(*text, kScanfProgram);
       ++sources;
     }
   }
@@ -279,10 +279,25 @@ TEST_F(BuildRunTest, TheNumberedSourceReplacesALinkInDebugAndLeavesItsTargetAlon
   RunProgram([&] {
     Editor->SetText(kScanfProgram);
     CompileAndRun();
-    EXPECT_EQ(platform::ReadWholeFile(LastBuiltSource), std::string(kScanfProgram) + "\r\n");
+    EXPECT_EQ(platform::ReadWholeFile(LastBuiltSource), kScanfProgram);
   });
   EXPECT_EQ(BaseFileText("outside.c"), "keep me");
   EXPECT_NE(BaseFileText("console-output").find("twice: "), std::string::npos);
+}
+
+// As a save writes the text: CR LF only where the last line has no line break, so the
+// compiler's lines match the editor's.
+TEST_F(BuildRunTest, TheNumberedSourceEndsTheLastLineOnce) {
+  UseCompilerScript("cp \"$1\" compiled-source\n");
+  const std::pair<const char*, const char*> texts[] = {
+      {"int x;\n", "int x;\n"}, {"int x;\r", "int x;\r"}, {"int x;\r\n", "int x;\r\n"}, {"int x;", "int x;\r\n"}};
+  RunProgram([&] {
+    for (const auto& [text, compiled] : texts) {
+      Editor->SetText(text);
+      CompileAndRun();
+      EXPECT_EQ(BaseFileText("compiled-source"), compiled);
+    }
+  });
 }
 
 // Saved files in folders whose names a shell would split or run.

@@ -85,7 +85,7 @@ TEST_F(DocumentLoadingTest, BytesASaveWouldChangeAreWarnedAboutAndStayUntilSaved
       EXPECT_EQ(BaseFile("a.c"), c.bytes) << "opening writes nothing";
       Editor->AppendText(" ", 1);
       IsSaved = 0;
-      EXPECT_TRUE(SaveDocument());
+      EXPECT_EQ(SaveDocument(), SaveResult::Saved);
     });
     std::vector<std::string> shown{"[file dialog]"};
     shown.insert(shown.end(), c.warnings.begin(), c.warnings.end());

@@ -1,16 +1,23 @@
 #include <dirent.h>
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
+#include <csignal>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/unique_fd.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/temp_dir_fixture.h"
 
@@ -199,6 +206,113 @@ TEST_F(FileReplacement, AFolderIsNotReplaced) {
   EXPECT_FALSE(ReplaceFileContents(PathOf("folder.c"), "x"));
   EXPECT_EQ(ReadWholeFile(PathOf("folder.c/inside.c")), "kept");
   EXPECT_EQ(Entries(), std::vector<std::string>{"folder.c"});
+}
+
+// Saves killed in the middle of their write, and the stand-in that such a save leaves.
+class KilledSaveTest : public FileReplacement {
+ protected:
+  static constexpr rlim_t kMegabyte = 1 << 20;
+  using Save = bool (*)(const std::string&, std::string_view);
+
+  // The save runs in a child process that is killed with SIGKILL (sent by itself once its
+  // write passes a megabyte), so it ends exactly in the middle of writing a large file.
+  static void SaveKilledHalfway(Save save, const std::string& path) {
+    const std::string bytes(4 * kMegabyte, 'n');
+    const pid_t child = fork();
+    if (child == 0) {
+      struct sigaction killed {};
+      killed.sa_handler = [](int) { raise(SIGKILL); };
+      sigaction(SIGXFSZ, &killed, nullptr);
+      const rlimit limit{kMegabyte, kMegabyte};
+      setrlimit(RLIMIT_FSIZE, &limit);
+      save(path, bytes);
+      _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the save ended before it was killed";
+  }
+
+  // The one stand-in beside the file, or the empty text.
+  std::string StandInLeft(const std::string& file) {
+    std::vector<std::string> names = Entries();
+    std::erase(names, file);
+    EXPECT_LE(names.size(), 1u) << "one stand-in at most";
+    return names.empty() ? std::string() : names.front();
+  }
+};
+
+// However often a save of a target is killed, one stand-in of a fixed length stays beside it,
+// and the next save removes it: over an existing file, for a new file, for a file made anew,
+// and for a target whose name is as long as a name may be.
+TEST_F(KilledSaveTest, LeavesTheFileWholeAndOneStandInThatTheNextSaveRemoves) {
+  const std::string old(1000, 'o');
+  const std::string longestName = std::string(NAME_MAX - 2, 'l') + ".c";
+  struct Case {
+    const char* what;
+    std::string name;
+    bool exists;
+    Save save;
+  };
+  const Case cases[] = {
+      {"an existing file", "a.c", true, ReplaceFileContents},
+      {"a new file", "new.c", false, ReplaceFileContents},
+      {"a file made anew", "anew.c", true, platform::WriteFileAnew},
+      {"the longest name", longestName, true, ReplaceFileContents},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.exists) MakeFile(c.name, old);
+    std::string first;
+    for (int kill = 0; kill < 3; ++kill) {
+      SaveKilledHalfway(c.save, PathOf(c.name));
+      const std::string standIn = StandInLeft(c.name);
+      EXPECT_TRUE(standIn.starts_with(".tavo-save-")) << standIn;
+      EXPECT_EQ(standIn.size(), 27u);
+      if (kill == 0) first = standIn;
+      EXPECT_EQ(standIn, first) << "the same stand-in every time";
+      EXPECT_EQ(ReadWholeFile(PathOf(c.name)), c.exists ? std::optional<std::string>(old) : std::nullopt);
+    }
+    ASSERT_TRUE(c.save(PathOf(c.name), "new"));
+    EXPECT_EQ(ReadWholeFile(PathOf(c.name)), "new");
+    EXPECT_EQ(Entries(), std::vector<std::string>{c.name});
+    ASSERT_EQ(unlink(PathOf(c.name).c_str()), 0);
+  }
+}
+
+TEST_F(KilledSaveTest, ASaveInPlaceRemovesTheStandInToo) {
+  MakeFile("a.c", "old");
+  SaveKilledHalfway(ReplaceFileContents, PathOf("a.c"));
+  ASSERT_EQ(link(PathOf("a.c").c_str(), PathOf("b.c").c_str()), 0);
+  ASSERT_TRUE(ReplaceFileContents(PathOf("a.c"), "new"));
+  EXPECT_EQ(ReadWholeFile(PathOf("b.c")), "new") << "written in place";
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"a.c", "b.c"}));
+}
+
+// A second process saving the same target holds the stand-in locked: this save fails and
+// touches neither. Whatever else holds the stand-in's name is removed and never written through.
+TEST_F(KilledSaveTest, AStandInInUseIsLeftAloneAndAnythingElseUnderItsNameIsReplaced) {
+  const std::string old(1000, 'o');
+  MakeFile("a.c", old);
+  SaveKilledHalfway(ReplaceFileContents, PathOf("a.c"));
+  const std::string standIn = StandInLeft("a.c");
+  {
+    const platform::UniqueFd held(open(PathOf(standIn).c_str(), O_WRONLY));
+    ASSERT_EQ(flock(held.Get(), LOCK_EX), 0);
+    EXPECT_FALSE(ReplaceFileContents(PathOf("a.c"), "new"));
+    EXPECT_FALSE(platform::WriteFileAnew(PathOf("a.c"), "new"));
+    EXPECT_EQ(ReadWholeFile(PathOf("a.c")), old);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{standIn, "a.c"}));
+  }
+  ASSERT_EQ(unlink(PathOf(standIn).c_str()), 0);
+  MakeFile("victim", "victim");
+  MakeLink(standIn, "victim");
+  ASSERT_TRUE(ReplaceFileContents(PathOf("a.c"), "through a link"));
+  ASSERT_EQ(link(PathOf("victim").c_str(), PathOf(standIn).c_str()), 0);
+  ASSERT_TRUE(ReplaceFileContents(PathOf("a.c"), "through a hard link"));
+  EXPECT_EQ(ReadWholeFile(PathOf("a.c")), "through a hard link");
+  EXPECT_EQ(ReadWholeFile(PathOf("victim")), "victim");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"a.c", "victim"}));
 }
 
 }  // namespace
