@@ -32,7 +32,9 @@ void OpenCommandLineFileOrStartWindow() {
   if (arguments.empty()) {
     LoadStartWindow();
   } else {
-    LoadFileAsDocument(arguments.front());
+    // Whole, so that a save goes to this file wherever an Open or Save moves the working
+    // directory.
+    LoadFileAsDocument(platform::FullPath(arguments.front()));
   }
 }
 

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <functional>
 
 #include "framework/page_control.h"
 #include "framework/toolbar.h"
+#include "ide/documents.h"
 #include "ide/main_window_definition.h"
 #include "platform/ini_file.h"
 #include "program_fixture.h"
@@ -110,10 +113,10 @@ TEST_F(MainWindowTest, OpensTheFileTheFirstArgumentNames) {
     WriteBaseFile(name, text + std::string("\0rest", 5));
     start();
     RunProgram([&] {
-      EXPECT_EQ(CurrentFilePath, name);
+      EXPECT_EQ(CurrentFilePath, PathOf(name));
       EXPECT_EQ(EditorText(), text);
       EXPECT_EQ(IsSaved, 1);
-      EXPECT_EQ(StatusPart(kDocumentPathPart), name);
+      EXPECT_EQ(StatusPart(kDocumentPathPart), PathOf(name));
     });
   }
   EXPECT_FALSE(platform::PathExists(PathOf("recent.txt")));
@@ -125,13 +128,29 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadOpensEmptyUnderItsName) {
     SCOPED_TRACE(name);
     SetCommandLineText(name);
     RunProgram([&] {
-      EXPECT_EQ(CurrentFilePath, name);
+      EXPECT_EQ(CurrentFilePath, PathOf(name));
       EXPECT_EQ(EditorText(), "");
       EXPECT_EQ(IsSaved, 1);
-      EXPECT_EQ(StatusPart(kDocumentPathPart), name);
+      EXPECT_EQ(StatusPart(kDocumentPathPart), PathOf(name));
     });
     EXPECT_TRUE(dialogs_.empty());
   }
+}
+
+// The file is named whole: an Open or Save dialog that moves the working directory does not
+// move the document's file.
+TEST_F(MainWindowTest, AFileNamedFromTheWorkingDirectorySavesThereWhereverItMoves) {
+  ASSERT_EQ(mkdir(PathOf("elsewhere").c_str(), 0755), 0);
+  WriteBaseFile("a.c", "int a;\r\n");
+  SetCommandLineText("./a.c");
+  RunProgram([&] {
+    ASSERT_EQ(chdir(PathOf("elsewhere").c_str()), 0);
+    Editor->InsertText("//", 0);
+    SaveDocument();
+    ASSERT_EQ(chdir(Dir().c_str()), 0);
+  });
+  EXPECT_EQ(platform::ReadWholeFile(PathOf("a.c")), "//int a;\r\n");
+  EXPECT_FALSE(platform::PathExists(PathOf("elsewhere/a.c")));
 }
 
 TEST_F(MainWindowTest, ASavedDocumentClosesWithoutAsking) {
