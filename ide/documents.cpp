@@ -86,7 +86,7 @@ void ClearDocument() {
   Editor->EmptyUndoBuffer();
   CurrentFilePath.clear();
   ShowDocumentPath(kUntitledDocumentPart);
-  IsSaved = 0;
+  MarkDocumentChanged();
 }
 
 void StartTemplateDocument() {
@@ -100,10 +100,10 @@ SaveResult SaveToCurrentFile() {
     return SaveResult::Declined;
   }
   if (WriteEditorText(CurrentFilePath)) {
-    IsSaved = 1;
+    MarkDocumentSaved();
     return SaveResult::Saved;
   }
-  IsSaved = 0;
+  MarkDocumentChanged();
   framework::MessageBox(kSaveFailed, std::string(), framework::MB_ICONERROR);
   return SaveResult::Failed;
 }
@@ -113,10 +113,10 @@ SaveResult SaveUntitledDocument() {
   if (path.empty()) return SaveResult::Failed;
   if (!MayWriteChosenFile(path)) return SaveResult::Declined;
   if (!WriteEditorText(path)) {
-    IsSaved = 0;
+    MarkDocumentChanged();
     return SaveResult::Failed;
   }
-  IsSaved = 1;
+  MarkDocumentSaved();
   CurrentFilePath = path;
   return SaveResult::Saved;
 }
@@ -136,7 +136,19 @@ UnsavedTextOutcome AskToSaveUnsavedText() {
 
 bool IsDocumentSaved() { return IsSaved == 1; }
 
-void MarkDocumentChanged() { IsSaved = 0; }
+// The component hands every changed text to a modification handler, converted: 10 MB for a big
+// file put in. Only the first change after a load or save tells anything, so the handler is
+// bound only while the document is saved.
+void MarkDocumentSaved() {
+  IsSaved = 1;
+  Editor->SetEventHandler(EditorEventModified,
+                          [](const EditorEventArgs& args) { return OnEditorModified(static_cast<int>(args[1])); });
+}
+
+void MarkDocumentChanged() {
+  IsSaved = 0;
+  Editor->SetEventHandler(EditorEventModified, nullptr);
+}
 
 int OnEditorModified(int modificationType) {
   if (modificationType & (scintilla::SC_MOD_INSERTTEXT | scintilla::SC_MOD_DELETETEXT)) MarkDocumentChanged();
@@ -191,7 +203,7 @@ void OpenAfterAskingToSave() {
 void OnMainWindowDropTargetTextDropped(const std::string& text) {
   if (!NewDocument()) return;
   PutDocumentTextIntoEditor(text);
-  IsSaved = 0;
+  MarkDocumentChanged();
   CurrentFilePath.clear();
   ShowDocumentPath(kUntitledDocumentPart);
 }
@@ -220,7 +232,7 @@ void LoadFileAsDocument(const std::string& path) {
   bool cutAtNul = false;
   const std::string text = ReadTextFile(path, &cutAtNul);
   PutDocumentTextIntoEditor(text);
-  IsSaved = 1;
+  MarkDocumentSaved();
   CurrentFilePath = path;
   ShowDocumentPath(CurrentFilePath);
   // The editor holds the text converted, so a save would write other bytes than the file has;

@@ -32,10 +32,12 @@ enum class UnsavedTextOutcome { NothingSaved, Saved, SaveDeclined, SaveFailed };
 UnsavedTextOutcome AskToSaveUnsavedText();
 // True when the editor holds what was last loaded or saved.
 bool IsDocumentSaved();
+// Marks the document as what was last loaded or saved, until the editor's text changes by any
+// road (typing, a command, a drop, undo): the editor's modification event then marks it
+// unsaved; anything else the component reports leaves it alone.
+void MarkDocumentSaved();
 // Marks the document unsaved.
 void MarkDocumentChanged();
-// The editor's modification event: a change of the text, by any road (typing, a command, a
-// drop, undo), marks the document unsaved; anything else the component reports leaves it alone.
 int OnEditorModified(int modificationType);
 
 // Asks to save unsaved text, then starts a new document. False when the user chose to save

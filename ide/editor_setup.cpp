@@ -12,7 +12,6 @@
 #include "ide/completion_index.h"
 #include "ide/editor_margins.h"
 #include "ide/completion_list.h"
-#include "ide/documents.h"
 #include "ide/editing_commands.h"
 #include "ide/editor_view_handlers.h"
 #include "ide/ini_values.h"
@@ -169,8 +168,6 @@ void BindEventHandlers() {
                          static_cast<int>(args[3]));
   });
   Editor->SetEventHandler(EditorEventKeyUp, [](const EditorEventArgs&) { return OnEditorKeyUp(); });
-  Editor->SetEventHandler(EditorEventModified,
-                          [](const EditorEventArgs& args) { return OnEditorModified(static_cast<int>(args[1])); });
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "framework/list_view.h"
 #include "framework/status_bar.h"
+#include "ide/documents.h"
 #include "ide/enclosing_bracket.h"
 #include "ide/main_menu.h"
 #include "ide/main_window_definition.h"
@@ -233,7 +234,7 @@ TEST_F(EditorViewHandlersTest, OnlyKeysThatChangeTheTextMarkTheDocumentUnsaved) 
       SetTextAndCaret("int a;\r\nint b;\r\nint c;\r\n", 9);
       Editor->SetSel(9, 10);
       Editor->EmptyUndoBuffer();
-      IsSaved = 1;
+      MarkDocumentSaved();
       QTest::keyClick(EditingWidget(), key.key, key.modifiers);
       Settle();
       EXPECT_EQ(IsSaved, key.changes ? 0 : 1);

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "commands_fixture.h"
+#include "ide/documents.h"
 #include "platform/bitmap_registry.h"
 #include "platform/menu.h"
 #include "platform/menu_model.h"
@@ -185,7 +186,7 @@ TEST_F(MainMenuTest, OnlyMenuCommandsThatChangeTheTextMarkTheDocumentUnsaved) {
     for (const CommandCase& row : commands) {
       SCOPED_TRACE(row.command);
       Editor->SetSel(0, row.selectionEnd);
-      IsSaved = 1;
+      MarkDocumentSaved();
       ExecuteMenuCommand(0, row.command);
       EXPECT_EQ(IsSaved, row.changes ? 0 : 1);
     }

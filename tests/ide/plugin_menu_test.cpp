@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands_fixture.h"
+#include "ide/documents.h"
 #include "ide/main_menu.h"
 #include "ide/plugins.h"
 #include "platform/file_system.h"
@@ -66,7 +67,7 @@ TEST_F(PluginMenuTest, AnEntryAddsItsResultAtTheCaret) {
     for (const auto& c : cases) {
       Editor->SetText("abc");
       Editor->SetSel(c.selected ? 0 : 2, 2);
-      IsSaved = 1;
+      MarkDocumentSaved();
       ChooseFromMenuBar(1, kFirstPluginItem + c.item);
       EXPECT_EQ(EditorText(), c.text) << c.item;
       EXPECT_EQ(IsSaved, std::string(c.text) == "abc" ? 1 : 0) << c.item;
