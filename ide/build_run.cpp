@@ -11,6 +11,7 @@
 #include "ide/config_ini.h"
 #include "ide/console_run.h"
 #include "ide/editing_commands.h"
+#include "ide/lacking_characters.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
 #include "ide/output_panel.h"
@@ -44,8 +45,10 @@ void SetDebugButtonDisabled(bool disabled) {
 }
 
 // Made anew, so a link planted in a shared Debug/ cannot send the text elsewhere; unwritten, the
-// compiler would build whatever an earlier build left there.
+// compiler would build whatever an earlier build left there. Nothing, and no message, when the
+// user stops at a character the code page lacks.
 std::optional<std::string> WriteEditorTextToDebug() {
+  if (!AcceptCharactersTheCodePageLacks(EditorTextUse::Build)) return std::nullopt;
   const std::string source = BaseDir + "/Debug/" + std::to_string(RandomWholeNumber(1, 10)) + ".c";
   if (platform::WriteFileAnew(source, Editor->GetTextRange(0, Editor->GetLength()) + "\r\n")) return source;
   framework::MessageBox("无法写入临时源文件“" + source + "”，没有编译。请检查Debug文件夹是否存在、是否可写。", std::string(),

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "commands_fixture.h"
+#include "document_fixture.h"
 #include "framework/list_view.h"
 #include "ide/build_run.h"
 #include "ide/config_ini.h"
@@ -21,7 +22,6 @@
 #include "ide/editing_commands.h"
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
-#include "program_fixture.h"
 #include "tests/support/path_override.h"
 
 namespace {
@@ -34,10 +34,10 @@ constexpr char kScanfProgram[] =
     "  printf(\"twice: %d\\n\", n * 2);\r\n  return 0;\r\n}\r\n";
 constexpr char kAnalysisPlugin[] = "recording_analysis.so";
 
-class BuildRunTest : public ProgramTest {
+class BuildRunTest : public DocumentTest {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
+    DocumentTest::SetUp();
     for (const char* folder : {"Debug", "Compiler", "program/Plugin"}) {
       ASSERT_EQ(mkdir(PathOf(folder).c_str(), 0755), 0) << folder;
     }
@@ -316,6 +316,49 @@ TEST_P(SavedFileBuildTest, CompileOnlyThenLinkThenRunWorkOnTheSavedFile) {
 
 INSTANTIATE_TEST_SUITE_P(Folders, SavedFileBuildTest,
                          ::testing::Values("my 程序", "a;b $(touch pwned) `touch pwned` 'q' & c"));
+
+// F5 and 编译... on unsaved text ask first, as a save does: the compiler would get "?" in place of
+// each character the code page lacks. Cancel compiles nothing and writes nothing to Debug/.
+TEST_F(BuildRunTest, BuildingCharactersTheCodePageLacksAsksFirst) {
+  UseCompilerScript("echo run >>compiler-runs\n");
+  const std::string warning =
+      "第 2 行有系统编码无法表示的字符 U+D55C，编译时它和其他这样的字符都将变成“?”。\r\n仍要编译吗？";
+  const std::pair<const char*, std::function<void()>> commands[] = {
+      {"F5", [] { PressKey(Qt::Key_F5); }},
+      {"编译...", [] { ChooseFromMenuBar(2, 1); }},
+  };
+  for (const auto& [what, command] : commands) {
+    for (const int answer : {framework::IDCANCEL, framework::IDOK}) {
+      SCOPED_TRACE(std::string(what) + (answer == framework::IDOK ? ", OK" : ", Cancel"));
+      dialogs_.clear();
+      for (const std::string& name : platform::FindFiles(PathOf("Debug/*"))) platform::DeleteFile(PathOf("Debug/" + name));
+      platform::DeleteFile(PathOf("compiler-runs"));
+      RunProgram([&] {
+        Editor->SetText("int main(void) {\r\n");
+        Editor->GotoPos(Editor->GetLength());
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(u8"  puts(\"K:한 E:😀\");\r\n}\r\n"));
+        Editor->Paste();
+        IsSaved = 0;
+        AnswerButton(answer);
+        command();
+        EXPECT_FALSE(MainToolbar()->IsButtonDisabled(kDebugButton));
+      });
+      ASSERT_FALSE(dialogs_.empty());
+      EXPECT_EQ(dialogs_[0].text, warning);
+      EXPECT_EQ(dialogs_[0].style, framework::MB_OKCANCEL | framework::MB_ICONWARNING);
+      const std::vector<std::string> written = platform::FindFiles(PathOf("Debug/*"));
+      if (answer == framework::IDCANCEL) {
+        EXPECT_EQ(written, std::vector<std::string>{});
+        EXPECT_FALSE(platform::PathExists(PathOf("compiler-runs")));
+        EXPECT_EQ(dialogs_.size(), 1u);
+      } else {
+        ASSERT_EQ(written.size(), 1u);
+        EXPECT_NE(BaseFileText("Debug/" + written[0]).find("K:? E:?"), std::string::npos);
+        EXPECT_EQ(BaseFileText("compiler-runs"), "run\n");
+      }
+    }
+  }
+}
 
 // The answers of the analysis plug-in.
 TEST_F(BuildRunTest, AnswerLinesBecomeErrorRowsAndMarksOnTheLinesTheyName) {
