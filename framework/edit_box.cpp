@@ -67,11 +67,17 @@ bool EditBox::IsPassword() const {
   return !multiLine_ && static_cast<QLineEdit*>(Widget())->echoMode() == QLineEdit::Password;
 }
 
-std::string EditBox::Text() const {
-  if (!multiLine_) return platform::QStringToAnsi(static_cast<QLineEdit*>(Widget())->text());
-  return platform::AnsiReplaceAll(platform::QStringToAnsi(static_cast<QPlainTextEdit*>(Widget())->toPlainText()), "\n",
-                                  "\r\n");
+QString EditBox::TypedText() const {
+  if (multiLine_) return static_cast<QPlainTextEdit*>(Widget())->toPlainText();
+  return static_cast<QLineEdit*>(Widget())->text();
 }
+
+std::string EditBox::Text() const {
+  const std::string text = platform::QStringToAnsi(TypedText());
+  return multiLine_ ? platform::AnsiReplaceAll(text, "\n", "\r\n") : text;
+}
+
+std::string EditBox::Utf8Text() const { return TypedText().toUtf8().toStdString(); }
 
 void EditBox::SetText(const std::string& text) {
   if (!multiLine_) {

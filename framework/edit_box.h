@@ -9,6 +9,8 @@
 #include "framework/unit.h"
 #include "framework/window_definition.h"
 
+class QString;
+
 namespace framework {
 
 class EditBox : public WidgetUnit {
@@ -19,6 +21,9 @@ class EditBox : public WidgetUnit {
   bool IsPassword() const;
 
   std::string Text() const;
+  // The text as typed, in UTF-8: it holds the characters that the code page lacks, which Text()
+  // turns into "?".
+  std::string Utf8Text() const;
   // Raises the content-changed event as the user's own edits do.
   void SetText(const std::string& text);
   bool ReadOnly() const;
@@ -27,6 +32,7 @@ class EditBox : public WidgetUnit {
   std::function<void()> OnChange;
 
  private:
+  QString TypedText() const;
   void RaiseChange() const;
 
   bool multiLine_;

@@ -66,3 +66,8 @@ RunDecision DecideRun(const std::optional<std::string>& printed, bool programMad
   if (!PrintedNothingThatForbidsRunning(printed)) return programMade ? RunDecision::NotRunWarnings : RunDecision::NotRunErrors;
   return programMade ? RunDecision::Run : RunDecision::NotRunNoProgram;
 }
+
+StepOutcome DecideStep(const std::optional<std::string>& printed, bool made) {
+  if (made) return StepOutcome::Made;
+  return printed && HoldsMessages(*printed) ? StepOutcome::FailedWithMessages : StepOutcome::FailedSilently;
+}

@@ -39,3 +39,13 @@ enum class RunDecision {
 // last line has no newline: then the program runs, provided this build made it. A program the build did
 // not make is an earlier build's, and never runs in its place.
 RunDecision DecideRun(const std::optional<std::string>& printed, bool programMade);
+
+enum class StepOutcome {
+  Made,                // the step made its file, whatever it warned
+  FailedWithMessages,  // it made nothing, and its messages say why
+  FailedSilently,      // it made nothing and printed nothing
+};
+
+// How a compile-only or link step ended. Whether it made its file decides, as a warning is no
+// failure, and gcc leaves the object of an earlier compile as it was when the source has errors.
+StepOutcome DecideStep(const std::optional<std::string>& printed, bool made);

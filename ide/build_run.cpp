@@ -11,8 +11,10 @@
 #include "ide/config_ini.h"
 #include "ide/console_run.h"
 #include "ide/editing_commands.h"
+#include "ide/lacking_characters.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
+#include "ide/module_state.h"
 #include "ide/output_panel.h"
 #include "ide/plugins.h"
 #include "ide/program_dir.h"
@@ -45,8 +47,10 @@ void SetDebugButtonDisabled(bool disabled) {
 }
 
 // Made anew, so a link planted in a shared Debug/ cannot send the text elsewhere; unwritten, the
-// compiler would build whatever an earlier build left there.
+// compiler would build whatever an earlier build left there. Nothing, and no message, when the
+// user stops at a character the code page lacks.
 std::optional<std::string> WriteEditorTextToDebug() {
+  if (!AcceptCharactersTheCodePageLacks(EditorTextUse::Build)) return std::nullopt;
   const std::string source = BaseDir + "/Debug/" + std::to_string(RandomWholeNumber(1, 10)) + ".c";
   if (platform::WriteFileAnew(source, EditorTextToSave())) return source;
   framework::MessageBox("无法写入临时源文件“" + source + "”，没有编译。请检查Debug文件夹是否存在、是否可写。", std::string(),
@@ -68,11 +72,11 @@ void ReportMissingAnalysis(const std::string& plugin) {
                         std::string(), framework::MB_ICONERROR);
 }
 
-// The program a build writes, and whether that build wrote it: anything else there is an
-// earlier build's.
-class ProgramFile {
+// The file a build writes (a program or an object), and whether that build wrote it: anything
+// else there is an earlier build's.
+class OutputFile {
  public:
-  explicit ProgramFile(std::string path) : path_(std::move(path)), before_(platform::ModificationTime(path_)) {}
+  explicit OutputFile(std::string path) : path_(std::move(path)), before_(platform::ModificationTime(path_)) {}
   const std::string& Path() const { return path_; }
   bool MadeSince() const {
     const std::optional<long long> now = platform::ModificationTime(path_);
@@ -84,19 +88,39 @@ class ProgramFile {
   std::optional<long long> before_;
 };
 
-void RunOrSayWhyNot(const BuildOutput& built, const ProgramFile& program) {
-  switch (DecideRun(built.printed, program.MadeSince())) {
+constexpr char kNotRunWarnings[] = "程序没有运行：编译器给出了警告，请先改正";
+constexpr char kNotRunNoProgram[] = "程序没有运行：编译器没有生成程序";
+
+void RunOrSayWhyNot(const BuildOutput& built, const std::string& program) {
+  switch (DecideRun(built.printed, built.made)) {
     case RunDecision::Run:
-      if (RunInConsole(Quoted(program.Path()) + " &Title Tavo调试 & PAUSE & EXIT")) AddRunRow();
+      if (RunInConsole(Quoted(program) + " &Title Tavo调试 & PAUSE & EXIT")) AddRunRow();
       return;
     case RunDecision::NotRunWarnings:
-      AddBuildStepRow("程序没有运行：编译器给出了警告，请先改正");
+      AddBuildStepRow(kNotRunWarnings);
       return;
     case RunDecision::NotRunNoProgram:
-      AddBuildStepRow("程序没有运行：编译器没有生成程序");
+      AddBuildStepRow(kNotRunNoProgram);
       return;
     case RunDecision::NotRunErrors:
       return;
+  }
+}
+
+// The row that ends a compile-only or link step, by how it ended.
+struct StepRows {
+  const char* made;
+  const char* failedWithMessages;
+  const char* failedSilently;
+};
+constexpr StepRows kCompileRows = {"编译完成", "编译失败，请先改正错误", "编译失败：编译器没有生成目标文件"};
+constexpr StepRows kLinkRows = {"连接完成", "连接失败", "连接失败：编译器没有生成程序"};
+
+void AddStepRow(const BuildOutput& built, const StepRows& rows) {
+  switch (DecideStep(built.printed, built.made)) {
+    case StepOutcome::Made: AddBuildStepRow(rows.made); return;
+    case StepOutcome::FailedWithMessages: AddBuildStepRow(rows.failedWithMessages); return;
+    case StepOutcome::FailedSilently: AddBuildStepRow(rows.failedSilently); return;
   }
 }
 
@@ -112,12 +136,13 @@ BuildOutput BuildProgram(int mode, std::string& outputPath, const std::string& s
   }
   if (mode == 1 && outputPath.empty()) outputPath = BaseDir + "/Debug/temp.exe";
   const std::string compiler = Quoted(BaseDir + ReadConfig(kCompilerSection, kCompilerKey));
-  const char* printed = selector.empty() ? RunCompiler(Quoted(source), compiler, Quoted(outputPath))
-                                         : RunCompiler("-c " + Quoted(source), compiler, Quoted(source + ".o"));
+  const OutputFile output(selector.empty() ? outputPath : source + ".o");
+  const std::string sourceArgs = selector.empty() ? Quoted(source) : "-c " + Quoted(source);
+  const char* printed = RunCompiler(sourceArgs, compiler, Quoted(output.Path()));
   LastBuiltSource = source;
   // The compiler prints in the system's encoding, paths included.
-  if (printed == nullptr) return {true, std::nullopt};
-  return {true, platform::NativeToAnsi(printed)};
+  if (printed == nullptr) return {true, std::nullopt, output.MadeSince()};
+  return {true, platform::NativeToAnsi(printed), output.MadeSince()};
 }
 
 void AnalyseBuildOutput(const std::string& output) {
@@ -137,9 +162,8 @@ void AnalyseBuildOutput(const std::string& output) {
 void CompileAndRun() {
   if (!CanStartBuild()) return;
   SetDebugButtonDisabled(true);
-  const ProgramFile program(BaseDir + "/Debug/temp.exe");
-  std::string outputPath = program.Path();
-  const BuildOutput built = BuildProgram(1, outputPath, "", "");
+  std::string program;
+  const BuildOutput built = BuildProgram(1, program, "", "");
   if (MainWindow->IsDestroyed()) return;  // closed while the compiler ran: the program is ending
   if (built.compiled) {
     AnalyseBuildOutput(built.printed.value_or(""));
@@ -153,19 +177,42 @@ void CompileOnly() {
   std::string unused;
   const BuildOutput built = BuildProgram(1, unused, IsSaved == 1 ? CurrentFilePath : "", ".o");
   if (MainWindow->IsDestroyed() || !built.compiled) return;
+  SeparateBuild = {};  // what was linked before is not the new object's
+  if (built.made) SeparateBuild.CompiledObject = LastBuiltSource + ".o";
   AnalyseBuildOutput(built.printed.value_or(""));
-  AddBuildStepRow("编译完成");
+  AddStepRow(built, kCompileRows);
 }
 
 void LinkProgram() {
   if (!CanStartBuild()) return;
-  std::string program = LastBuiltSource + ".o.exe";
-  const BuildOutput built = BuildProgram(0, program, LastBuiltSource + ".o", "");
+  if (SeparateBuild.CompiledObject.empty()) {
+    AddBuildStepRow("没有连接：请先编译成功");
+    return;
+  }
+  std::string program = SeparateBuild.CompiledObject + ".exe";
+  const BuildOutput built = BuildProgram(0, program, SeparateBuild.CompiledObject, "");
   if (MainWindow->IsDestroyed()) return;
+  SeparateBuild.LinkedProgram = program;
+  SeparateBuild.LastLink = DecideRun(built.printed, built.made);
   AnalyseBuildOutput(built.printed.value_or(""));
-  AddBuildStepRow("连接完成");
+  AddStepRow(built, kLinkRows);
 }
 
 void RunLinkedProgram() {
-  RunInConsole(Quoted(LastBuiltSource + ".exe") + " &Title Tavo编译连接模式(编译-》连接) & PAUSE & EXIT");
+  if (!SeparateBuild.LastLink) {
+    AddBuildStepRow("程序没有运行：请先连接");
+    return;
+  }
+  switch (*SeparateBuild.LastLink) {
+    case RunDecision::Run:
+      RunInConsole(Quoted(SeparateBuild.LinkedProgram) + " &Title Tavo编译连接模式(编译-》连接) & PAUSE & EXIT");
+      return;
+    case RunDecision::NotRunWarnings:
+      AddBuildStepRow(kNotRunWarnings);
+      return;
+    case RunDecision::NotRunNoProgram:
+    case RunDecision::NotRunErrors:
+      AddBuildStepRow("程序没有运行：连接失败");
+      return;
+  }
 }

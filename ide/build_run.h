@@ -7,18 +7,21 @@
 
 // Builds the editor's text to Debug/temp.exe and runs it in a console when it built cleanly.
 void CompileAndRun();
-// Compiles the document to an object file beside its source.
+// Compiles the document to an object file beside its source; the last row says whether it made one.
 void CompileOnly();
-// Links the object file of the last compile.
+// Links the object file of the last compile that made one; a row says so when there is none.
 void LinkProgram();
-// Runs the program the last link made in a console.
+// Runs the program of the last link in a console, provided that link made it as a clean build
+// makes it and no compile came since; otherwise a row says why nothing ran.
 void RunLinkedProgram();
 
-// What a build came to: whether the compiler ran, and what it printed (nothing when it
-// printed nothing).
+// What a build came to: whether the compiler ran, what it printed (nothing when it printed
+// nothing), and whether it wrote its output file (a file there from before counts only when this
+// build rewrote it).
 struct BuildOutput {
   bool compiled = false;
   std::optional<std::string> printed;
+  bool made = false;
 };
 
 // Runs the compiler. Mode 1 lets an empty source stand for the editor's text, written to a

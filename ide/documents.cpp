@@ -8,6 +8,7 @@
 #include "framework/message_box.h"
 #include "framework/status_bar.h"
 #include "ide/app_globals.h"
+#include "ide/lacking_characters.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
 #include "ide/module_state.h"
@@ -52,27 +53,6 @@ bool ChangedOnDisk(const std::string& path) {
   return now && now != (DocumentFile.Path == path ? DocumentFile.Stamp : std::nullopt);
 }
 
-std::string CodePointName(char32_t codePoint) {
-  char name[16];
-  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(codePoint));
-  return name;
-}
-
-// The editor holds Unicode: a pasted character that the code page lacks would reach the file as
-// "?" on a line that looks right. The first one is named, and the user may keep the file as it
-// is. True when the save may go on.
-bool AcceptCharactersTheCodePageLacks() {
-  if (!Editor->Utf8Mode()) return true;
-  const ByteSet text = Editor->GetTextBytes(Editor->GetLength() + 1);  // the last byte is the NUL
-  const auto lacking = platform::FirstCharacterCodePageLacks(std::string_view(text).substr(0, text.size() - 1));
-  if (!lacking) return true;
-  const int line = Editor->LineFromPosition(static_cast<int>(lacking->offset)) + 1;
-  const std::string message = "第 " + std::to_string(line) + " 行有系统编码无法表示的字符 " +
-                              CodePointName(lacking->codePoint) +
-                              "，保存时它和其他这样的字符都将变成“?”。\r\n仍要保存吗？";
-  return framework::MessageBox(message, std::string(), framework::MB_OKCANCEL | framework::MB_ICONWARNING,
-                               MainWindow) == framework::IDOK;
-}
 
 // The file is replaced in one step, so a failing write never destroys the copy on disk.
 bool WriteEditorText(const std::string& path) {

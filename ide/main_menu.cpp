@@ -11,6 +11,7 @@
 #include "ide/about_window.h"
 #include "ide/app_globals.h"
 #include "ide/build_run.h"
+#include "ide/compiler_runner.h"
 #include "ide/documents.h"
 #include "ide/editing_commands.h"
 #include "ide/main_window.h"
@@ -118,8 +119,11 @@ void AppendPluginEntries(platform::HMENU menu) {
   }
 }
 
+// As closing the window does, it ends the compiler of a build that waits for it.
 void ExitProgram() {
-  if (NewDocument()) framework::EndProgram(0);
+  if (!NewDocument()) return;
+  EndWaitingBuild();
+  framework::EndProgram(0);
 }
 
 // False when the id is none of the fixed commands.

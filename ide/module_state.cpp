@@ -1,6 +1,7 @@
 #include "ide/module_state.h"
 
 CompilerRunnerState CompilerRunner;
+SeparateBuildState SeparateBuild;
 std::vector<KeptPluginLibrary> KeptPluginLibraries;
 CompletionTypingState CompletionTyping;
 HotKeyWindowState HotKeyWindow;
@@ -9,6 +10,7 @@ bool SettingsTypeChosen = false;
 
 void ResetModuleState() {
   CompilerRunner = {};
+  SeparateBuild = {};
   for (const KeptPluginLibrary& library : KeptPluginLibraries) platform::FreeLibrary(library.Module);
   KeptPluginLibraries = {};
   CompletionTyping = {};

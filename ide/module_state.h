@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ide/build_answer.h"
 #include "linker/build_resource.h"
 #include "platform/dynamic_library.h"
 #include "platform/file_system.h"
@@ -19,6 +20,15 @@
 struct CompilerRunnerState {
   BuildResourceFunction BoundBuildResource = nullptr;
   bool BuildWaiting = false;
+};
+
+// What the separate steps hand on: 连接 links the object of the last 编译 that made one, and 执行
+// runs the program of the last 连接 only where F5 would run its own. A 编译 starts afresh: a
+// program linked before it is not the new object's.
+struct SeparateBuildState {
+  std::string CompiledObject;  // the empty text when the last 编译 made none, or before the first
+  std::string LinkedProgram;
+  std::optional<RunDecision> LastLink;  // nothing when no 连接 came since the last 编译
 };
 
 // A plug-in library kept loaded between calls, so that it keeps its own state.
@@ -59,6 +69,7 @@ struct DocumentFileState {
 };
 
 extern CompilerRunnerState CompilerRunner;
+extern SeparateBuildState SeparateBuild;
 // The oldest load first.
 extern std::vector<KeptPluginLibrary> KeptPluginLibraries;
 extern CompletionTypingState CompletionTyping;

@@ -14,11 +14,13 @@
 #include "framework/message_box.h"
 #include "ide/colour_settings.h"
 #include "ide/ini_values.h"
+#include "ide/lacking_characters.h"
 #include "ide/module_state.h"
 #include "ide/program_dir.h"
 #include "ide/settings_window_definition.h"
 #include "ide/text_file.h"
 #include "platform/ansi_text.h"
+#include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
 
@@ -76,11 +78,26 @@ const char* TypeOfSelection() {
   }
 }
 
-// A word with a blank would come back from its list file as two words, neither with its tip.
-bool RefusedWord(const std::string& word) {
-  if (word.find(' ') == std::string::npos) return false;
-  framework::MessageBox("词语中不能有空格", "", framework::MB_OK | framework::MB_ICONWARNING, SettingsWindow);
+void Refuse(const std::string& message) {
+  framework::MessageBox(message, "", framework::MB_OK | framework::MB_ICONWARNING, SettingsWindow);
+}
+
+// A character the code page lacks would reach the list file or Tips.txt as "?" for good.
+bool RefusedForLackingCharacter(const char* box, const char* what) {
+  const auto lacking = platform::FirstCharacterCodePageLacks(Box(box)->Utf8Text());
+  if (!lacking) return false;
+  Refuse(std::string(what) + "中不能有系统编码无法表示的字符 " + CodePointName(lacking->codePoint));
   return true;
+}
+
+// What the boxes hold, unless it cannot be kept as it stands: a word with a blank would come
+// back from its list file as two words, neither with its tip.
+bool RefusedEntry(const std::string& word) {
+  if (word.find(' ') != std::string::npos) {
+    Refuse("词语中不能有空格");
+    return true;
+  }
+  return RefusedForLackingCharacter(kWordBox, "词语") || RefusedForLackingCharacter(kTipBox, "解释");
 }
 
 void SetRow(int row, const std::string& word, const std::string& tip, const std::string& type) {
@@ -161,7 +178,7 @@ void OnSettingsWindowCreated() {
 
 void OnSettingsWindowAddButtonClick() {
   const std::string word = Box(kWordBox)->Text();
-  if (RefusedWord(word)) return;
+  if (RefusedEntry(word)) return;
   const int row = WordList()->AddRow({});
   SetRow(row, word, Box(kTipBox)->Text(), TypeOfSelection());
 }
@@ -171,7 +188,7 @@ void OnSettingsWindowModifyButtonClick() {
   const int row = list->SelectedRow();
   if (row < 0) return;
   const std::string word = Box(kWordBox)->Text();
-  if (RefusedWord(word)) return;
+  if (RefusedEntry(word)) return;
   SetRow(row, word, Box(kTipBox)->Text(), SettingsTypeChosen ? TypeOfSelection() : list->Cell(row, kTypeColumn));
   framework::MessageBox("ok", "", framework::MB_OK, SettingsWindow);
 }

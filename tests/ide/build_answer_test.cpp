@@ -72,4 +72,24 @@ TEST(BuildAnswer, OnlyAProgramThisBuildMadeRuns) {
   for (const auto& c : cases) EXPECT_EQ(DecideRun(c.printed, c.made), c.decision) << c.printed.value_or("null");
 }
 
+TEST(BuildAnswer, ACompileOrLinkStepFailedWhenItMadeNothing) {
+  const std::optional<std::string> nothing;
+  const struct {
+    std::optional<std::string> printed;
+    bool made;
+    StepOutcome outcome;
+  } cases[] = {
+      {nothing, true, StepOutcome::Made},
+      {"\r\n:3:5: warning: unused variable", true, StepOutcome::Made},
+      {"\r\n:3:5: error: expected ';'", false, StepOutcome::FailedWithMessages},
+      {"\r\nundefined reference to `f'\ncollect2: error: ld returned 1 exit status", false,
+       StepOutcome::FailedWithMessages},
+      // Even beside the warning that lets F5 run: no file, no success.
+      {"\r\n:9: warning: no newline at end of file\n:3: error: e", false, StepOutcome::FailedWithMessages},
+      {"\r\n \r\n", false, StepOutcome::FailedSilently},
+      {nothing, false, StepOutcome::FailedSilently},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DecideStep(c.printed, c.made), c.outcome) << c.printed.value_or("null");
+}
+
 }  // namespace

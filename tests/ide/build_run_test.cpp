@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "commands_fixture.h"
+#include "document_fixture.h"
 #include "framework/list_view.h"
 #include "ide/build_run.h"
 #include "ide/config_ini.h"
@@ -21,7 +22,7 @@
 #include "ide/editing_commands.h"
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
-#include "program_fixture.h"
+#include "platform/process.h"
 #include "tests/support/path_override.h"
 
 namespace {
@@ -34,10 +35,10 @@ constexpr char kScanfProgram[] =
     "  printf(\"twice: %d\\n\", n * 2);\r\n  return 0;\r\n}\r\n";
 constexpr char kAnalysisPlugin[] = "recording_analysis.so";
 
-class BuildRunTest : public ProgramTest {
+class BuildRunTest : public DocumentTest {
  protected:
   void SetUp() override {
-    ProgramTest::SetUp();
+    DocumentTest::SetUp();
     for (const char* folder : {"Debug", "Compiler", "program/Plugin"}) {
       ASSERT_EQ(mkdir(PathOf(folder).c_str(), 0755), 0) << folder;
     }
@@ -81,6 +82,11 @@ class BuildRunTest : public ProgramTest {
       lines.insert(line);
     }
     return lines;
+  }
+
+  void UseTheBundledPlugin() {
+    ASSERT_EQ(symlink(TAVO_DIST_DIR "/Plugin/gcc.so", ProgramPath("Plugin/gcc.so").c_str()), 0);
+    SetConfig(kOutputSection, kAnalysisPluginKey, "gcc.so");
   }
 
   std::vector<std::string> MessageTexts() const {
@@ -227,6 +233,30 @@ TEST_F(BuildRunTest, ClosingWhileACompilerNeverEndsEndsItAndTouchesNoWindowAfter
   EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
 }
 
+// The real end stops the process inside 退出; the test's end sees whether the compiler is ending
+// by then, and ends it and takes the window away itself, for the build to return to.
+TEST_F(BuildRunTest, ExitFromTheMenuWhileACompilerNeverEndsEndsIt) {
+  UseCompilerScript("sleep 1000 &\necho $! >sleeper\nwait\n");
+  bool compilerEnded = false;
+  framework::SetProcessEnder([&](int code) {
+    endCodes_.push_back(code);
+    const pid_t sleeper = std::stoi(BaseFileText("sleeper"));
+    for (int turn = 0; turn < 50 && Runs(sleeper); ++turn) usleep(20000);
+    compilerEnded = !Runs(sleeper);
+    platform::TerminateRunningChildren();
+    MainWindow->Destroy();
+  });
+  RunProgram([&] {
+    Editor->SetText(kScanfProgram);
+    IsSaved = 1;
+    QTimer::singleShot(300, [] { ChooseFromMenuBar(0, 5); });
+    CompileAndRun();
+  });
+  EXPECT_EQ(endCodes_, std::vector<int>{0});
+  EXPECT_TRUE(compilerEnded);
+  EXPECT_FALSE(platform::PathExists(PathOf("console-arguments")));
+}
+
 // The library file is missing, or it lacks the export (the analysis plug-in stands in for it).
 class MissingLinkerTest : public BuildRunTest, public ::testing::WithParamInterface<const char*> {};
 
@@ -318,11 +348,6 @@ TEST_P(SavedFileBuildTest, CompileOnlyThenLinkThenRunWorkOnTheSavedFile) {
     EXPECT_TRUE(platform::PathExists(source + ".o.exe"));
     EXPECT_EQ(lastDetails(), "连接完成");
     RunLinkedProgram();
-    // A second link asks for the object of the object, which no compile made.
-    LinkProgram();
-    EXPECT_EQ(LastBuiltSource, source + ".o.o");
-    EXPECT_FALSE(platform::PathExists(source + ".o.o.exe"));
-    EXPECT_EQ(lastDetails(), "连接完成");
   });
   EXPECT_EQ(BaseFileText("console-output"),
             "linked\n\x1B]2;" + Utf8(u8"Tavo编译连接模式(编译-》连接)") + "\x07" + kPrompt + "\n");
@@ -331,6 +356,125 @@ TEST_P(SavedFileBuildTest, CompileOnlyThenLinkThenRunWorkOnTheSavedFile) {
 
 INSTANTIATE_TEST_SUITE_P(Folders, SavedFileBuildTest,
                          ::testing::Values("my 程序", "a;b $(touch pwned) `touch pwned` 'q' & c"));
+
+// F5 and 编译... on unsaved text ask first, as a save does: the compiler would get "?" in place of
+// each character the code page lacks. Cancel compiles nothing and writes nothing to Debug/.
+TEST_F(BuildRunTest, BuildingCharactersTheCodePageLacksAsksFirst) {
+  UseCompilerScript("echo run >>compiler-runs\n");
+  const std::string warning =
+      "第 2 行有系统编码无法表示的字符 U+D55C，编译时它和其他这样的字符都将变成“?”。\r\n仍要编译吗？";
+  const std::pair<const char*, std::function<void()>> commands[] = {
+      {"F5", [] { PressKey(Qt::Key_F5); }},
+      {"编译...", [] { ChooseFromMenuBar(2, 1); }},
+  };
+  for (const auto& [what, command] : commands) {
+    for (const int answer : {framework::IDCANCEL, framework::IDOK}) {
+      SCOPED_TRACE(std::string(what) + (answer == framework::IDOK ? ", OK" : ", Cancel"));
+      dialogs_.clear();
+      for (const std::string& name : platform::FindFiles(PathOf("Debug/*"))) platform::DeleteFile(PathOf("Debug/" + name));
+      platform::DeleteFile(PathOf("compiler-runs"));
+      RunProgram([&] {
+        Editor->SetText("int main(void) {\r\n");
+        Editor->GotoPos(Editor->GetLength());
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(u8"  puts(\"K:한 E:😀\");\r\n}\r\n"));
+        Editor->Paste();
+        IsSaved = 0;
+        AnswerButton(answer);
+        command();
+        EXPECT_FALSE(MainToolbar()->IsButtonDisabled(kDebugButton));
+      });
+      ASSERT_FALSE(dialogs_.empty());
+      EXPECT_EQ(dialogs_[0].text, warning);
+      EXPECT_EQ(dialogs_[0].style, framework::MB_OKCANCEL | framework::MB_ICONWARNING);
+      const std::vector<std::string> written = platform::FindFiles(PathOf("Debug/*"));
+      if (answer == framework::IDCANCEL) {
+        EXPECT_EQ(written, std::vector<std::string>{});
+        EXPECT_FALSE(platform::PathExists(PathOf("compiler-runs")));
+        EXPECT_EQ(dialogs_.size(), 1u);
+      } else {
+        ASSERT_EQ(written.size(), 1u);
+        EXPECT_NE(BaseFileText("Debug/" + written[0]).find("K:? E:?"), std::string::npos);
+        EXPECT_EQ(BaseFileText("compiler-runs"), "run\n");
+      }
+    }
+  }
+}
+
+// The menu's 编译..., 连接 and 执行 on a saved file, through gcc and its plug-in. Each case starts
+// the program afresh on a file of its own; a step that names a source saves it first.
+TEST_F(BuildRunTest, CompileLinkAndRunRowsSayWhatEachStepCameTo) {
+  UseTheBundledPlugin();
+  const std::string one = "#include <stdio.h>\r\nint main(void) { puts(\"one\"); return 0; }\r\n";
+  const std::string two = "#include <stdio.h>\r\nint main(void) { puts(\"two\"); return 0; }\r\n";
+  const std::string compileError = "int main(void) { return y; }\r\n";
+  const std::string linkError = "int missing(void);\r\nint main(void) { return missing(); }\r\n";
+  const auto compile = [] { ChooseFromMenuBar(2, 1); };
+  const auto link = [] { ChooseFromMenuBar(2, 2); };
+  const auto run = [] { ChooseFromMenuBar(2, 3); };
+  struct Step {
+    std::string source;  // saved before the step; empty: the file stays
+    std::function<void()> command;
+    std::string lastRow;  // its details
+    std::string ran;      // what the console showed; empty: no console
+  };
+  struct Case {
+    const char* what;
+    std::vector<Step> steps;
+  };
+  const Case cases[] = {
+      {"errors in the compile",
+       {{compileError, compile, "编译失败，请先改正错误", ""},
+        {"", link, "没有连接：请先编译成功", ""},
+        {"", run, "程序没有运行：请先连接", ""}}},
+      {"run before any link", {{"", run, "程序没有运行：请先连接", ""}, {one, compile, "编译完成", ""},
+                               {"", run, "程序没有运行：请先连接", ""}}},
+      {"link twice links the same object",
+       {{one, compile, "编译完成", ""},
+        {"", link, "连接完成", ""},
+        {"", link, "连接完成", ""},
+        {"", run, "连接完成", "one"}}},
+      {"a failed link leaves the earlier program unrun",
+       {{one, compile, "编译完成", ""},
+        {"", link, "连接完成", ""},
+        {linkError, compile, "编译完成", ""},
+        {"", link, "连接失败", ""},
+        {"", run, "程序没有运行：连接失败", ""}}},
+      {"an object gcc could not rebuild is not linked",
+       {{one, compile, "编译完成", ""},
+        {compileError, compile, "编译失败，请先改正错误", ""},
+        {"", link, "没有连接：请先编译成功", ""}}},
+      {"a compile since the link asks for a new link",
+       {{one, compile, "编译完成", ""},
+        {"", link, "连接完成", ""},
+        {two, compile, "编译完成", ""},
+        {"", run, "程序没有运行：请先连接", ""},
+        {"", link, "连接完成", ""},
+        {"", run, "连接完成", "two"}}},
+  };
+  for (std::size_t n = 0; n < std::size(cases); ++n) {
+    const std::string source = PathOf("case" + std::to_string(n) + ".c");
+    RunProgram([&] {
+      for (std::size_t i = 0; i < cases[n].steps.size(); ++i) {
+        const Step& step = cases[n].steps[i];
+        SCOPED_TRACE(std::string(cases[n].what) + ", step " + std::to_string(i + 1));
+        platform::DeleteFile(PathOf("console-output"));
+        if (!step.source.empty()) {
+          ASSERT_TRUE(platform::WriteWholeFile(source, step.source));
+          LoadFileAsDocument(source);
+        }
+        step.command();
+        ASSERT_FALSE(Rows().empty());
+        EXPECT_EQ(Rows().back(), (std::vector<std::string>{"", "", step.lastRow}));
+        const std::optional<std::string> console = platform::ReadWholeFile(PathOf("console-output"));
+        EXPECT_EQ(console.has_value(), !step.ran.empty());
+        if (console) {
+          EXPECT_TRUE(console->starts_with(step.ran + "\n")) << *console;
+        }
+      }
+    });
+  }
+  EXPECT_TRUE(dialogs_.empty());
+}
 
 // The answers of the analysis plug-in.
 TEST_F(BuildRunTest, AnswerLinesBecomeErrorRowsAndMarksOnTheLinesTheyName) {
@@ -391,8 +535,7 @@ TEST_F(BuildRunTest, ThePluginGetsGccsMessagesWithoutTheSourcePath) {
 }
 
 TEST_F(BuildRunTest, TheBundledPluginPutsGccsErrorsOnTheLinesGccNames) {
-  ASSERT_EQ(symlink(TAVO_DIST_DIR "/Plugin/gcc.so", ProgramPath("Plugin/gcc.so").c_str()), 0);
-  SetConfig(kOutputSection, kAnalysisPluginKey, "gcc.so");
+  UseTheBundledPlugin();
   RunProgram([&] {
     Editor->SetText("int main(void) {\r\n  int x = 1\r\n  return 0;\r\n  undeclared = 2;\r\n}\r\n");
     CompileAndRun();
@@ -412,8 +555,7 @@ TEST_F(BuildRunTest, TheBundledPluginPutsGccsErrorsOnTheLinesGccNames) {
 class UnstartableCompilerTest : public BuildRunTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(UnstartableCompilerTest, TheShellsComplaintIsARowOnNoLine) {
-  ASSERT_EQ(symlink(TAVO_DIST_DIR "/Plugin/gcc.so", ProgramPath("Plugin/gcc.so").c_str()), 0);
-  SetConfig(kOutputSection, kAnalysisPluginKey, "gcc.so");
+  UseTheBundledPlugin();
   SetConfig(kCompilerSection, kCompilerKey, GetParam());
   const PathOverride noGcc(kTestConsoleFolder);
   RunProgram([&] {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
 
@@ -30,6 +31,10 @@ class SettingsWindowTest : public DocumentTest {
   static framework::EditBox* Box(const char* name) { return SettingsWindow->Find<framework::EditBox>(name); }
   static void Click(const char* button) {
     QTest::mouseClick(SettingsWindow->Find<framework::Button>(button)->Widget(), Qt::LeftButton);
+  }
+  // What the code page cannot hold can only be typed: the box's own text is code-page text.
+  static void TypeUnicode(const char* box, const char8_t* utf8) {
+    static_cast<QLineEdit*>(Box(box)->Widget())->setText(QString::fromUtf8(reinterpret_cast<const char*>(utf8)));
   }
   static void SelectType(int item) { SettingsWindow->Find<framework::ComboBox>(kWordTypeBox)->SetSelection(item); }
   // As the user does it: the mouse on the row, the arrow keys in the type box.
@@ -193,6 +198,22 @@ TEST_F(SettingsWindowTest, EditsChangeOnlyWhatTheUserChanged) {
          Click(kModifyWordButton);
        },
        rows, {"词语中不能有空格", "词语中不能有空格"}, "printf puts ", tips},
+      {"a word or a tip with a character the code page lacks is refused by 添加 and 修改",
+       [] {
+         ClickRow(0);
+         ChooseTypeDown();  // 命令: what got through would be in Order.txt
+         TypeUnicode(kWordBox, u8"한글");
+         Click(kAddWordButton);
+         Click(kModifyWordButton);
+         TypeUnicode(kWordBox, u8"smile");
+         TypeUnicode(kTipBox, u8"笑😀");
+         Click(kAddWordButton);
+         Click(kModifyWordButton);
+       },
+       rows,
+       {"词语中不能有系统编码无法表示的字符 U+D55C", "词语中不能有系统编码无法表示的字符 U+D55C",
+        "解释中不能有系统编码无法表示的字符 U+1F600", "解释中不能有系统编码无法表示的字符 U+1F600"},
+       "printf puts ", tips},
       {"修改 keeps the type unless the user chose one",
        [] {
          ClickRow(0);
