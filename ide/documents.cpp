@@ -1,8 +1,5 @@
 #include "ide/documents.h"
 
-#include <cstdio>
-#include <string_view>
-
 #include "editor/scintilla_messages.h"
 #include "framework/common_dialog.h"
 #include "framework/message_box.h"
@@ -52,7 +49,6 @@ bool ChangedOnDisk(const std::string& path) {
   const std::optional<platform::FileStamp> now = platform::StampOf(path);
   return now && now != (DocumentFile.Path == path ? DocumentFile.Stamp : std::nullopt);
 }
-
 
 // The file is replaced in one step, so a failing write never destroys the copy on disk.
 bool WriteEditorText(const std::string& path) {
