@@ -10,6 +10,7 @@
 #include "ide/compiler_runner.h"
 #include "ide/config_ini.h"
 #include "ide/console_run.h"
+#include "ide/data_files.h"
 #include "ide/editing_commands.h"
 #include "ide/lacking_characters.h"
 #include "ide/main_window.h"
@@ -17,7 +18,6 @@
 #include "ide/module_state.h"
 #include "ide/output_panel.h"
 #include "ide/plugins.h"
-#include "ide/program_dir.h"
 #include "ide/saved_text.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
@@ -51,7 +51,7 @@ void SetDebugButtonDisabled(bool disabled) {
 // user stops at a character the code page lacks.
 std::optional<std::string> WriteEditorTextToDebug() {
   if (!AcceptCharactersTheCodePageLacks(EditorTextUse::Build)) return std::nullopt;
-  const std::string source = BaseDir + "/Debug/" + std::to_string(RandomWholeNumber(1, 10)) + ".c";
+  const std::string source = DataPath(data_file::DebugFolder, std::to_string(RandomWholeNumber(1, 10)) + ".c");
   if (platform::WriteFileAnew(source, EditorTextToSave())) return source;
   framework::MessageBox("无法写入临时源文件“" + source + "”，没有编译。请检查Debug文件夹是否存在、是否可写。", std::string(),
                         framework::MB_ICONERROR);
@@ -134,8 +134,8 @@ BuildOutput BuildProgram(int mode, std::string& outputPath, const std::string& s
     if (!written) return {};
     source = *written;
   }
-  if (mode == 1 && outputPath.empty()) outputPath = BaseDir + "/Debug/temp.exe";
-  const std::string compiler = Quoted(BaseDir + ReadConfig(kCompilerSection, kCompilerKey));
+  if (mode == 1 && outputPath.empty()) outputPath = DataPath(data_file::DebugProgram);
+  const std::string compiler = Quoted(CompilerPath(ReadConfig(kCompilerSection, kCompilerKey)));
   const OutputFile output(selector.empty() ? outputPath : source + ".o");
   const std::string sourceArgs = selector.empty() ? Quoted(source) : "-c " + Quoted(source);
   const char* printed = RunCompiler(sourceArgs, compiler, Quoted(output.Path()));
@@ -147,7 +147,7 @@ BuildOutput BuildProgram(int mode, std::string& outputPath, const std::string& s
 
 void AnalyseBuildOutput(const std::string& output) {
   Editor->MarkerDeleteAll(kBookmarkMarker);
-  const std::string plugin = ProgramDir() + "/Plugin/" + ReadConfig(kOutputSection, kAnalysisPluginKey);
+  const std::string plugin = DataPath(data_file::ProgramPluginFolder, ReadConfig(kOutputSection, kAnalysisPluginKey));
   const auto analysis = BindPluginExport<AnalysisFunction>(plugin, kAnalysisExport);
   if (!analysis) {
     if (HoldsMessages(output)) ReportMissingAnalysis(plugin);

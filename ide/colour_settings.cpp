@@ -6,7 +6,7 @@
 namespace {
 
 using enum EditorColour;
-using enum SettingsFolder;
+using enum DataRoot;
 using namespace scintilla;
 
 // Every style that a comment is drawn in: block, line and documentation comments and the

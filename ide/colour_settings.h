@@ -6,6 +6,7 @@
 #include <span>
 
 #include "framework/window_definition.h"
+#include "ide/data_files.h"
 #include "ide/default_txt.h"
 
 // What the editor sets from a colour; the two style uses name the styles they colour. The
@@ -15,7 +16,7 @@ enum class EditorColour { CaretLineBack, StyleFore, StyleBack };
 struct ColourSetting {
   const char* key;
   const char* missing;  // the text the editor reads for a missing key
-  SettingsFolder folder;  // whose default.txt the editor reads it from
+  DataRoot folder;  // whose default.txt the editor reads it from
   EditorColour use;
   std::initializer_list<int> styles;
   const char* picker;

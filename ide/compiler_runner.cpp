@@ -1,24 +1,23 @@
 #include "ide/compiler_runner.h"
 
 #include "framework/program_end.h"
+#include "ide/data_files.h"
 #include "ide/module_state.h"
-#include "ide/program_dir.h"
 #include "platform/dynamic_library.h"
 #include "platform/process.h"
 
 namespace {
 
-constexpr char kLinkerLibrary[] = "liblinker.so";
 constexpr char kBuildResourceExport[] = "BuildResource";
 
 BuildResourceFunction BoundBuildResource() {
   BuildResourceFunction& bound = CompilerRunner.BoundBuildResource;
   if (bound != nullptr) return bound;
-  if (platform::HMODULE library = platform::LoadLibraryA((ProgramDir() + "/" + kLinkerLibrary).c_str())) {
+  if (platform::HMODULE library = platform::LoadLibraryA(DataPath(data_file::LinkerLibrary).c_str())) {
     bound = reinterpret_cast<BuildResourceFunction>(platform::GetProcAddress(library, kBuildResourceExport));
   }
   if (bound == nullptr) {
-    framework::FatalStop(std::string("无法找到指定DLL库文件“") + kLinkerLibrary + "”中的输出命令“" + kBuildResourceExport +
+    framework::FatalStop(std::string("无法找到指定DLL库文件“") + data_file::LinkerLibrary.path + "”中的输出命令“" + kBuildResourceExport +
                          "”");
   }
   return bound;

@@ -10,11 +10,11 @@
 #include "ide/app_globals.h"
 #include "ide/auto_indent.h"
 #include "ide/completion_index.h"
+#include "ide/data_files.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
 #include "ide/module_state.h"
 #include "ide/pinyin_abbreviation.h"
-#include "ide/program_dir.h"
 #include "ide/regex_wrapper.h"
 #include "platform/ansi_text.h"
 #include "platform/ini_file.h"
@@ -273,7 +273,7 @@ int OnEditorDwell(int position, int, int, int kind) {
   const std::string word =
       Editor->GetTextRange(Editor->WordStartPosition(position, true), Editor->WordEndPosition(position, true));
   if (word.empty()) return 0;
-  const std::string tip = platform::GetPrivateProfileStringA(word, "tip", "", ProgramDir() + "/Syntax/Tips.txt");
+  const std::string tip = platform::GetPrivateProfileStringA(word, "tip", "", DataPath(data_file::TipsTxt));
   Editor->CallTipShow(position, AnsiToUtf8(word + "\r\n" + tip).c_str());
   Editor->CallTipSetHlt(0, kTipHighlightBytes);
   return 0;

@@ -1,5 +1,6 @@
 #include "ide/config_ini.h"
 
-#include "ide/app_globals.h"
+#include "ide/data_files.h"
 
-std::string ConfigIniPath() { return BaseDir + "/config.ini"; }
+
+std::string ConfigIniPath() { return DataPath(data_file::ConfigIni); }

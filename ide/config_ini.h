@@ -13,5 +13,4 @@ inline constexpr const char* kCompilerKey = "编译器";
 inline constexpr const char* kOutputSection = "输出";
 inline constexpr const char* kAnalysisPluginKey = "调试处理插件";
 
-// BaseDir + "/config.ini".
 std::string ConfigIniPath();

@@ -159,7 +159,7 @@ void SaveDocumentAs() {
     return;
   }
   CurrentFilePath = path;
-  AppendRecentFile(RecentFileIn(BaseDir), path);
+  AddRecentFile(path);
   ShowDocumentPath(CurrentFilePath);
 }
 
@@ -168,7 +168,7 @@ void OpenDocument() {
   if (path.empty()) return;
   Editor->ClearAll();
   LoadFileAsDocument(path);
-  AppendRecentFile(RecentFileIn(BaseDir), path);
+  AddRecentFile(path);
 }
 
 void OpenAfterAskingToSave() {

@@ -10,6 +10,7 @@
 #include "ide/app_globals.h"
 #include "ide/colour_settings.h"
 #include "ide/completion_index.h"
+#include "ide/data_files.h"
 #include "ide/editor_margins.h"
 #include "ide/completion_list.h"
 #include "ide/editing_commands.h"
@@ -59,7 +60,7 @@ void SetForeFromSettings(int style) {
   for (const int each : setting.styles) Editor->StyleSetFore(each, colour);
 }
 
-std::string WordList(const char* name) { return ReadTextFile(BaseDir + "/Syntax/" + name); }
+std::string WordList(const char* name) { return ReadTextFile(DataPath(data_file::WordListsRead, name)); }
 
 // SetKeyWords replaces the text it is given with its UTF-8 form, so it gets a copy.
 void SetKeyWordsFrom(int keywordSet, std::string words) { Editor->SetKeyWords(keywordSet, words); }
@@ -68,7 +69,7 @@ void SetKeyWordsFrom(int keywordSet, std::string words) { Editor->SetKeyWords(ke
 // lexer's, its inactive ones and the substyles; the styles set after this differ from them. A
 // missing name or size keeps the component's own: size 0 would make the code unreadably small.
 void SetTextLook() {
-  const std::string fontFile = DefaultTxtPath(SettingsFolder::Base);
+  const std::string fontFile = DefaultTxtPath(DataRoot::Base);
   const std::string font = platform::GetPrivateProfileStringA(kColourSection, kFontFamilyKey, "", fontFile);
   const int size = ReadIniInteger(kColourSection, kFontSizeKey, "0", fontFile);
   if (!font.empty()) Editor->StyleSetFont(STYLE_DEFAULT, font);

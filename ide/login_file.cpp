@@ -1,10 +1,10 @@
 #include "ide/login_file.h"
 
-#include "ide/program_dir.h"
+#include "ide/data_files.h"
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
 
-std::string LoginFilePath() { return ProgramDir() + "/login.txt"; }
+std::string LoginFilePath() { return DataPath(data_file::LoginTxt); }
 
 std::string ReadLoginValue(const char* key) {
   return platform::GetPrivateProfileStringA(kLoginSection, key, "", LoginFilePath());

@@ -12,12 +12,12 @@
 #include "ide/app_globals.h"
 #include "ide/build_run.h"
 #include "ide/compiler_runner.h"
+#include "ide/data_files.h"
 #include "ide/documents.h"
 #include "ide/editing_commands.h"
 #include "ide/main_window.h"
 #include "ide/plugin_manager_window.h"
 #include "ide/plugins.h"
-#include "ide/program_dir.h"
 #include "ide/search_window.h"
 
 namespace {
@@ -83,7 +83,7 @@ void AppendItem(platform::HMENU menu, const MenuItemDefinition& item) {
   }
   MainMenu->AppendItem(menu, item.caption, 0, item.id);
   if (item.id == MenuCommandDebug) {
-    MainMenu->SetItemBitmapsFromFiles(menu, ProgramDir() + "/Resource/11.bmp", "", std::nullopt, std::nullopt,
+    MainMenu->SetItemBitmapsFromFiles(menu, DataPath(data_file::DebugMenuPicture), "", std::nullopt, std::nullopt,
                                       MenuCommandDebug, platform::MF_BYCOMMAND);
   }
 }

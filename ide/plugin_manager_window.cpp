@@ -6,10 +6,10 @@
 #include "framework/button.h"
 #include "framework/list_view.h"
 #include "framework/message_box.h"
+#include "ide/data_files.h"
 #include "ide/plugin_info_text.h"
 #include "ide/plugin_manager_window_definition.h"
 #include "ide/plugins.h"
-#include "ide/program_dir.h"
 #include "ide/service_address.h"
 #include "ide/shell_open.h"
 #include "platform/file_system.h"
@@ -25,7 +25,7 @@ enum ConfigureMenuCommand : int { ConfigureMenuSet = 1, ConfigureMenuDelete = 2 
 
 framework::ListView* PluginList() { return PluginManagerWindow->Find<framework::ListView>(kPluginList); }
 
-std::string PluginFolder() { return ProgramDir() + "/Plugin"; }
+std::string PluginFolder() { return DataPath(data_file::ProgramPluginFolder); }
 
 // The file the current row names; empty when no row is current.
 std::string CurrentPluginFile() {

@@ -5,6 +5,7 @@
 
 #include "editor/code_page_conversion.h"
 #include "ide/app_globals.h"
+#include "ide/data_files.h"
 #include "ide/module_state.h"
 #include "ide/plugin_info_text.h"
 #include "platform/ansi_text.h"
@@ -74,9 +75,9 @@ bool CallPluginProcedure(const std::string& dllPath, const std::string& exportNa
 }
 
 void LoadPluginMenuEntries() {
-  const std::string folder = BaseDir + "/Plugin/";
-  for (const std::string& file : platform::FindFiles(folder + "*.so")) {
-    const std::optional<std::string> infoText = CallPluginTextExport(folder + file, "PluginIn");
+  for (const std::string& file : platform::FindFiles(DataPath(data_file::MenuPluginFolder, "*.so"))) {
+    const std::optional<std::string> infoText =
+        CallPluginTextExport(DataPath(data_file::MenuPluginFolder, file), "PluginIn");
     if (!infoText) continue;
     const std::optional<PluginInfo> info = ParsePluginInfoText(*infoText);
     if (!info) continue;
@@ -91,7 +92,7 @@ void RunPluginMenuCommand(int commandId) {
                                   [&](const PluginMenuEntry& candidate) { return candidate.CommandId == commandId; });
   if (entry == PluginMenuTable.end()) return;
   const std::optional<std::string> result =
-      CallPluginTextExport(BaseDir + "/Plugin/" + entry->DllFile, entry->FunctionName, selection);
+      CallPluginTextExport(DataPath(data_file::MenuPluginFolder, entry->DllFile), entry->FunctionName, selection);
   if (!result || result->empty()) return;
   Editor->InsertText(*result);
 }

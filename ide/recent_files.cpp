@@ -1,11 +1,11 @@
 #include "ide/recent_files.h"
 
+#include "ide/data_files.h"
 #include "platform/ansi_text.h"
 #include "platform/file_system.h"
 
-std::string RecentFileIn(const std::string& folder) { return folder + "/recent.txt"; }
-
-void AppendRecentFile(const std::string& recentFile, const std::string& path) {
+void AddRecentFile(const std::string& path) {
+  const std::string recentFile = DataPath(data_file::RecentAdded);
   const std::string bytes = platform::ReadWholeFile(recentFile).value_or(std::string());
   platform::WriteWholeFile(recentFile, bytes + path + "\r\n");
 }

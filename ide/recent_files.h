@@ -5,12 +5,10 @@
 #include <string>
 #include <vector>
 
-// The list's file below a base directory: folder + "/recent.txt".
-std::string RecentFileIn(const std::string& folder);
-
-// Reads the whole file (a missing or unreadable one as no bytes), adds the path and CR LF and
-// writes the result back over it. A file that cannot be written is left as it is, unreported.
-void AppendRecentFile(const std::string& recentFile, const std::string& path);
+// Adds the path to the list that Open, Save As and the examples add to: reads the whole file (a
+// missing or unreadable one as no bytes), adds the path and CR LF and writes the result back
+// over it. A file that cannot be written is left as it is, unreported.
+void AddRecentFile(const std::string& path);
 
 // The entries of the list's text: every piece before a CR LF (empty ones included), and the
 // text after the last CR LF when there is any.

@@ -13,10 +13,10 @@
 #include "framework/list_view.h"
 #include "framework/message_box.h"
 #include "ide/colour_settings.h"
+#include "ide/data_files.h"
 #include "ide/ini_values.h"
 #include "ide/lacking_characters.h"
 #include "ide/module_state.h"
-#include "ide/program_dir.h"
 #include "ide/settings_window_definition.h"
 #include "ide/text_file.h"
 #include "platform/ansi_text.h"
@@ -57,9 +57,9 @@ std::size_t ListOfType(const std::string& type) {
   return std::size(kWordListFiles) - 1;
 }
 
-std::string SyntaxFile(const char* name) { return ProgramDir() + "/Syntax/" + name; }
-std::string TipsFile() { return SyntaxFile("Tips.txt"); }
-std::string DefaultTxt() { return DefaultTxtPath(SettingsFolder::Program); }
+std::string SyntaxFile(const char* name) { return DataPath(data_file::WordListsEdited, name); }
+std::string TipsFile() { return DataPath(data_file::TipsTxt); }
+std::string DefaultTxt() { return DefaultTxtPath(DataRoot::Program); }
 
 framework::ListView* WordList() { return SettingsWindow->Find<framework::ListView>(kWordList); }
 framework::EditBox* Box(const char* name) { return SettingsWindow->Find<framework::EditBox>(name); }

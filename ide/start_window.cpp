@@ -4,9 +4,9 @@
 #include "framework/list_box.h"
 #include "framework/message_box.h"
 #include "ide/app_globals.h"
+#include "ide/data_files.h"
 #include "ide/documents.h"
 #include "ide/main_window.h"
-#include "ide/program_dir.h"
 #include "ide/recent_files.h"
 #include "ide/start_window_definition.h"
 #include "ide/text_file.h"
@@ -64,12 +64,12 @@ void LoadStartWindow() {
 void FillExampleList() {
   framework::ListBox* list = List(kExampleList);
   std::vector<std::string> refused;
-  for (const std::string& name : platform::FindFiles(ProgramDir() + "/Example/*.c", &refused)) list->AddRow(name);
+  for (const std::string& name : platform::FindFiles(DataPath(data_file::ExampleFolder, "*.c"), &refused)) list->AddRow(name);
   for (const std::string& nativePath : refused) framework::ShowPathCannotBeUsed(nativePath);
 }
 
 int FillRecentList() {
-  RecentPaths = SplitRecentEntries(ReadTextFile(RecentFileIn(ProgramDir())));
+  RecentPaths = SplitRecentEntries(ReadTextFile(DataPath(data_file::RecentListed)));
   framework::ListBox* list = List(kRecentList);
   for (const std::string& path : RecentPaths) list->AddRow(RecentFileName(path));
   return static_cast<int>(RecentPaths.size());
@@ -95,7 +95,7 @@ void OnStartWindowOpenLabelDoubleClick() {
 }
 
 void OnStartWindowClearLabelDoubleClick() {
-  platform::WriteWholeFile(RecentFileIn(ProgramDir()), std::string());
+  platform::WriteWholeFile(DataPath(data_file::RecentListed), std::string());
   List(kRecentList)->Clear();
 }
 
@@ -116,8 +116,8 @@ void OnStartWindowExampleListDoubleClick() {
   framework::ListBox* list = List(kExampleList);
   const int row = list->SelectedRow();
   if (row < 0) return;
-  const std::string path = ProgramDir() + "/Example/" + list->RowText(row);
+  const std::string path = DataPath(data_file::ExampleFolder, list->RowText(row));
   LoadFileAsDocument(path);
-  AppendRecentFile(RecentFileIn(BaseDir), path);
+  AddRecentFile(path);
   StartWindow->Close();
 }
