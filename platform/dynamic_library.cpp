@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/handle_table.h"
 
@@ -21,6 +22,20 @@ struct LoadedLibrary {
 HandleTable<HMODULE, LoadedLibrary>& Libraries() {
   static HandleTable<HMODULE, LoadedLibrary> table;
   return table;
+}
+
+thread_local std::string lastError;
+
+// Null, as the failing call returns it.
+std::nullptr_t Failed(std::string reason) {
+  lastError = std::move(reason);
+  return nullptr;
+}
+
+// What the loader said of the call that has just failed; the fallback when it said nothing.
+std::string LoaderError(std::string fallback) {
+  const char* said = ::dlerror();
+  return said ? NativeToAnsi(said) : std::move(fallback);
 }
 
 // Windows passes an ordinal as a number below 0x10000 in place of the name.
@@ -42,11 +57,11 @@ bool DefinedBy(void* library, void* symbol) {
 }  // namespace
 
 HMODULE LoadLibraryA(const char* fileName) {
-  if (!fileName || !*fileName) return nullptr;
+  if (!fileName || !*fileName) return Failed("no file name given");
   const std::optional<std::string> native = NativePath(fileName);
-  if (!native) return nullptr;
+  if (!native) return Failed(std::string(fileName) + ": the name cannot be spelled in the file system's encoding");
   void* library = ::dlopen(native->c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!library) return nullptr;
+  if (!library) return Failed(LoaderError(std::string(fileName) + ": cannot be loaded"));
   const HMODULE known = Libraries().FindIf([&](const LoadedLibrary& loaded) { return loaded.library == library; });
   if (!known) return Libraries().Insert(LoadedLibrary{library, 1});
   Libraries().Visit(known, [](LoadedLibrary& loaded) { ++loaded.loads; });
@@ -54,12 +69,20 @@ HMODULE LoadLibraryA(const char* fileName) {
 }
 
 FARPROC GetProcAddress(HMODULE module, const char* procName) {
-  if (IsOrdinal(procName)) return nullptr;
+  if (IsOrdinal(procName)) return Failed("ordinals name no function of a shared object");
   void* symbol = nullptr;
+  std::string reason = "no library loaded under this handle";
   Libraries().Visit(module, [&](LoadedLibrary& loaded) {
+    ::dlerror();  // dlsym reports its failure only there
     symbol = ::dlsym(loaded.library, procName);
-    if (symbol && !DefinedBy(loaded.library, symbol)) symbol = nullptr;
+    if (!symbol) {
+      reason = LoaderError(std::string("undefined symbol: ") + procName);
+    } else if (!DefinedBy(loaded.library, symbol)) {
+      symbol = nullptr;
+      reason = std::string("undefined symbol: ") + procName + " (only a library that this one uses defines it)";
+    }
   });
+  if (!symbol) return Failed(std::move(reason));
   return reinterpret_cast<FARPROC>(symbol);
 }
 
@@ -72,5 +95,7 @@ BOOL FreeLibrary(HMODULE module) {
   if (lastLoad) Libraries().Erase(module);
   return known ? 1 : 0;
 }
+
+std::string LastLibraryError() { return lastError; }
 
 }  // namespace platform

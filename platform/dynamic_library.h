@@ -1,6 +1,8 @@
 // Loading shared libraries and binding their functions by name, over dlopen and dlsym.
 #pragma once
 
+#include <string>
+
 #include "platform/win_types.h"
 
 namespace platform {
@@ -20,5 +22,11 @@ HMODULE LoadLibraryA(const char* fileName);
 FARPROC GetProcAddress(HMODULE module, const char* procName);
 // Undoes one load; the library goes when its last load is undone.
 BOOL FreeLibrary(HMODULE module);
+
+// Why the last LoadLibraryA or GetProcAddress of this thread that failed did, as GetLastError
+// tells it on Windows: the system loader's own words (dlerror, which names the file), in the
+// code page, or words of the same kind for what never reached the loader. A call that succeeds
+// leaves it as it was.
+std::string LastLibraryError();
 
 }  // namespace platform

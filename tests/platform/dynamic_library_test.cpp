@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
+#include <string>
+
 #include "platform/file_system.h"
 #include "tests/support/temp_dir_fixture.h"
 
@@ -55,6 +58,36 @@ TEST(DynamicLibrary, MissingLibrariesGiveNoHandle) {
 
 // The name is in the code page, as every path of the program; the file system spells it in UTF-8.
 using DynamicLibraryPaths = TempDirTest;
+
+// Each failure leaves its reason, the loader's own where the loader was asked.
+TEST_F(DynamicLibraryPaths, AFailedCallLeavesItsReason) {
+  const std::string chinese = PathOf("\xD6\xD0\xCE\xC4");  // "中文", in the code page
+  ASSERT_EQ(mkdir(NativePath(chinese)->c_str(), 0755), 0);
+  ASSERT_TRUE(WriteWholeFile(chinese + "/text.so", "not a shared object\n"));
+  const HMODULE math = LoadLibraryA(kMathLibrary);
+  const struct {
+    std::function<bool()> failingCall;
+    std::string reasonHolds;
+  } cases[] = {
+      {[&] { return LoadLibraryA((chinese + "/missing.so").c_str()) == nullptr; },
+       chinese + "/missing.so: cannot open shared object file"},
+      {[&] { return LoadLibraryA((chinese + "/text.so").c_str()) == nullptr; }, chinese + "/text.so: "},
+      {[&] { return LoadLibraryA(Dir().c_str()) == nullptr; }, Dir() + ": "},
+      {[] { return LoadLibraryA("") == nullptr; }, "no file name"},
+      {[&] { return GetProcAddress(math, "no_such_function") == nullptr; }, "undefined symbol: no_such_function"},
+      {[&] { return GetProcAddress(math, "puts") == nullptr; }, "undefined symbol: puts (only a library"},
+      {[&] { return GetProcAddress(math, "#1") == nullptr; }, "ordinals"},
+      {[] { return GetProcAddress(nullptr, "cos") == nullptr; }, "no library"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(c.failingCall()) << c.reasonHolds;
+    EXPECT_NE(LastLibraryError().find(c.reasonHolds), std::string::npos) << LastLibraryError();
+  }
+  // A call that succeeds leaves the reason of the last failure.
+  EXPECT_NE(GetProcAddress(math, "cos"), nullptr);
+  EXPECT_NE(LastLibraryError().find("no library"), std::string::npos);
+  FreeLibrary(math);
+}
 
 TEST_F(DynamicLibraryPaths, LoadsALibraryFromAFolderWithAChineseName) {
   const std::string folder = PathOf("\xD6\xD0\xCE\xC4");  // "中文"
