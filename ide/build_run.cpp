@@ -66,9 +66,9 @@ void ShowAnswerRow(const AnswerRow& row) {
 
 // A box, not a row: the output panel may be hidden, and without the plug-in no row would say
 // why the compiler's messages are missing.
-void ReportMissingAnalysis(const std::string& plugin) {
-  framework::MessageBox("无法载入分析编译器输出的插件“" + platform::FullPath(plugin) +
-                            "”，编译器的消息无法显示。请检查config.ini中[输出]调试处理插件的设置和Plugin文件夹。",
+void ReportMissingAnalysis(const std::string& plugin, const std::string& reason) {
+  framework::MessageBox("无法载入分析编译器输出的插件“" + platform::FullPath(plugin) + "”，编译器的消息无法显示。\r\n原因：" +
+                            reason + "\r\n请检查config.ini中[输出]调试处理插件的设置和Plugin文件夹。",
                         std::string(), framework::MB_ICONERROR);
 }
 
@@ -149,11 +149,11 @@ void AnalyseBuildOutput(const std::string& output) {
   Editor->MarkerDeleteAll(kBookmarkMarker);
   const std::string plugin = DataPath(data_file::ProgramPluginFolder, ReadConfig(kOutputSection, kAnalysisPluginKey));
   const auto analysis = BindPluginExport<AnalysisFunction>(plugin, kAnalysisExport);
-  if (!analysis) {
-    if (HoldsMessages(output)) ReportMissingAnalysis(plugin);
+  if (!analysis.function) {
+    if (HoldsMessages(output)) ReportMissingAnalysis(plugin, analysis.failure->reason);
     return;
   }
-  const char* answered = analysis(WithoutSourcePath(output, LastBuiltSource).c_str());
+  const char* answered = analysis.function(WithoutSourcePath(output, LastBuiltSource).c_str());
   const std::string answer = answered ? answered : "";
   ClearOutputRows();
   for (const AnswerRow& row : AnswerRows(answer)) ShowAnswerRow(row);

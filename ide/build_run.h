@@ -31,6 +31,6 @@ struct BuildOutput {
 BuildOutput BuildProgram(int mode, std::string& outputPath, const std::string& sourcePath, const std::string& selector);
 // Clears every marker-1 line, hands the output (without the path of the last built source) to
 // the configured analysis plug-in and shows its answer as error rows and marks. Without a
-// bound plug-in the rows stay as they were, and a message names the plug-in when the output
-// holds messages it would have shown.
+// bound plug-in the rows stay as they were, and a message names the plug-in and the loader's
+// reason when the output holds messages it would have shown.
 void AnalyseBuildOutput(const std::string& output);

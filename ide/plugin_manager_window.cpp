@@ -40,6 +40,15 @@ std::vector<std::string> InfoCells(const std::string& infoText) {
   return {"", info->Name, info->Description, info->Author, info->Version};
 }
 
+// A file that the loader refused: listed with its reason, so that the user sees why it offers
+// nothing and can delete it here. A file that loads without PluginIn is some other library (one
+// that a plug-in uses, say), and no plug-in: it is left out.
+void AddUnloadableRow(const std::string& file, const std::string& reason) {
+  framework::ListView* list = PluginList();
+  const int row = list->AddRow({"", "无法载入", reason});
+  list->SetCell(row, PluginColumnDll, file);
+}
+
 }  // namespace
 
 // One window at a time: opening it again brings the open one forward.
@@ -60,7 +69,8 @@ void FillPluginManagerList(const std::string& folder) {
   list->Clear();
   for (const std::string& file : platform::FindFiles(folder + "/*.so")) {
     const std::string path = folder + "/" + file;
-    const std::optional<std::string> infoText = CallPluginTextExport(path, "PluginIn");
+    const auto [infoText, failure] = CallPluginTextExportWithReason(path, "PluginIn");
+    if (failure && failure->what == PluginBindFailure::What::FileNotLoaded) AddUnloadableRow(file, failure->reason);
     if (!infoText) continue;
     const int row = list->AddRow(InfoCells(*infoText), 0);
     list->SetCell(row, PluginColumnShow, CallPluginTextExport(path, "Show").value_or(""));

@@ -30,47 +30,63 @@ void EvictOldestIfFull() {
   KeptPluginLibraries.erase(KeptPluginLibraries.begin());
 }
 
+// Why the export of the file cannot be had, read right after the failed call. The loader names
+// the file it was given first; whoever shows the reason names the file itself.
+PluginExport<void*> Unbound(PluginBindFailure::What what, const std::string& fullPath) {
+  const std::string reason = platform::LastLibraryError();
+  const std::string named = platform::ResolveFileName(fullPath) + ": ";
+  return {nullptr, PluginBindFailure{what, reason.starts_with(named) ? reason.substr(named.size()) : reason}};
+}
+
+// A text a plug-in returns stays the plug-in's: copied at once, null read as the empty text.
+template <class Function, class... Arguments>
+PluginTextCall CallTextExport(const std::string& dllPath, const std::string& exportName, Arguments... arguments) {
+  const auto bound = BindPluginExport<Function>(dllPath, exportName);
+  if (!bound.function) return {std::nullopt, bound.failure};
+  const char* text = bound.function(arguments...);
+  return {std::string(text ? text : ""), std::nullopt};
+}
+
 }  // namespace
 
-void* BindPluginExportAddress(const std::string& dllPath, const std::string& exportName) {
+PluginExport<void*> BindPluginExportAddress(const std::string& dllPath, const std::string& exportName) {
   // An empty name would reach no export on Windows either; nothing may be called for it.
-  if (exportName.empty()) return nullptr;
+  if (exportName.empty()) return {nullptr, PluginBindFailure{PluginBindFailure::What::ExportMissing, "没有给出输出函数的名字"}};
   const std::string fullPath = platform::FullPath(dllPath);
   platform::HMODULE module = FindKeptLibrary(fullPath);
   const bool loadedNow = module == nullptr;
   if (loadedNow) {
     EvictOldestIfFull();
     module = platform::LoadLibraryA(platform::ResolveFileName(fullPath).c_str());
-    if (!module) return nullptr;
+    if (!module) return Unbound(PluginBindFailure::What::FileNotLoaded, fullPath);
   }
   const platform::FARPROC function = platform::GetProcAddress(module, exportName.c_str());
   if (!function) {
+    PluginExport<void*> unbound = Unbound(PluginBindFailure::What::ExportMissing, fullPath);
     if (loadedNow) platform::FreeLibrary(module);
-    return nullptr;
+    return unbound;
   }
   if (loadedNow) KeptPluginLibraries.push_back({fullPath, module});
-  return reinterpret_cast<void*>(function);
+  return {reinterpret_cast<void*>(function), std::nullopt};
+}
+
+PluginTextCall CallPluginTextExportWithReason(const std::string& dllPath, const std::string& exportName) {
+  return CallTextExport<const char* (*)()>(dllPath, exportName);
 }
 
 std::optional<std::string> CallPluginTextExport(const std::string& dllPath, const std::string& exportName) {
-  const auto function = BindPluginExport<const char* (*)()>(dllPath, exportName);
-  if (!function) return std::nullopt;
-  const char* text = function();
-  return std::string(text ? text : "");
+  return CallPluginTextExportWithReason(dllPath, exportName).text;
 }
 
 std::optional<std::string> CallPluginTextExport(const std::string& dllPath, const std::string& exportName,
                                                 const std::string& argument) {
-  const auto function = BindPluginExport<const char* (*)(const char*)>(dllPath, exportName);
-  if (!function) return std::nullopt;
-  const char* text = function(argument.c_str());
-  return std::string(text ? text : "");
+  return CallTextExport<const char* (*)(const char*)>(dllPath, exportName, argument.c_str()).text;
 }
 
 bool CallPluginProcedure(const std::string& dllPath, const std::string& exportName) {
-  const auto function = BindPluginExport<void (*)()>(dllPath, exportName);
-  if (!function) return false;
-  function();
+  const auto procedure = BindPluginExport<void (*)()>(dllPath, exportName);
+  if (!procedure.function) return false;
+  procedure.function();
   return true;
 }
 

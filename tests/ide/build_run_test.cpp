@@ -589,8 +589,33 @@ TEST_F(BuildRunTest, WithoutABoundPluginTheRowsStayTheMarksGoAndMessagesNameTheP
       EXPECT_EQ(MarkedLines(), std::set<int>{});
       ASSERT_EQ(dialogs_.size(), told ? 1u : 0u) << output;
       if (told) {
-        EXPECT_NE(dialogs_[0].text.find("“" + ProgramPath("Plugin/missing.so") + "”"), std::string::npos);
+        EXPECT_EQ(dialogs_[0].text, "无法载入分析编译器输出的插件“" + ProgramPath("Plugin/missing.so") +
+                                        "”，编译器的消息无法显示。\r\n原因：cannot open shared object file: No such file or "
+                                        "directory\r\n请检查config.ini中[输出]调试处理插件的设置和Plugin文件夹。");
+        EXPECT_EQ(dialogs_[0].style, framework::MB_ICONERROR);
       }
+    }
+  });
+}
+
+// The box gives the loader's reason for each way the configured plug-in can fail.
+TEST_F(BuildRunTest, TheMissingAnalysisBoxSaysWhyThePluginCouldNotBeBound) {
+  WriteProgramFile("Plugin/text.so", "not a shared object\n");
+  ASSERT_EQ(symlink(TAVO_SAMPLE_PLUGINS "/default.so", ProgramPath("Plugin/other.so").c_str()), 0);
+  ASSERT_EQ(symlink(TAVO_SAMPLE_PLUGINS "/needs_library.so", ProgramPath("Plugin/needs_library.so").c_str()), 0);
+  const std::pair<const char*, const char*> plugins[] = {
+      {"text.so", "file too short"},
+      {"other.so", "undefined symbol: Analysis"},
+      {"needs_library.so", "libtavo_needed.so: cannot open shared object file"},
+      {"", "cannot read file data: Is a directory"},  // none configured: the folder itself
+  };
+  RunProgram([&] {
+    for (const auto& [plugin, reason] : plugins) {
+      dialogs_.clear();
+      SetConfig(kOutputSection, kAnalysisPluginKey, plugin);
+      AnalyseBuildOutput("\r\nerror");
+      ASSERT_EQ(dialogs_.size(), 1u) << plugin;
+      EXPECT_NE(dialogs_[0].text.find(std::string("\r\n原因：") + reason), std::string::npos) << dialogs_[0].text;
     }
   });
 }

@@ -22,44 +22,59 @@ class PluginBindingTest : public TempDirTest {
   // The sample's call count after one more call: it starts again only in a fresh load.
   static std::string CountAfterCall(const std::string& path) {
     const auto count = BindPluginExport<const char* (*)()>(path, "Count");
-    if (!count) return "unbound";
-    return count();
+    if (!count.function) return "unbound";
+    return count.function();
   }
 };
 
 TEST_F(PluginBindingTest, BindsAnExportAsTheCallerTypesIt) {
   const auto upper = BindPluginExport<const char* (*)(const char*)>(SamplePlugin("default"), "Upper");
-  ASSERT_NE(upper, nullptr);
-  EXPECT_STREQ(upper("a"), "<a>");
+  ASSERT_NE(upper.function, nullptr);
+  EXPECT_FALSE(upper.failure);
+  EXPECT_STREQ(upper.function("a"), "<a>");
 }
 
-TEST_F(PluginBindingTest, WhatCannotBeBoundIsRefused) {
+// Each refusal says why in the loader's words, without the file's path, which the caller names.
+TEST_F(PluginBindingTest, WhatCannotBeBoundIsRefusedWithTheReason) {
   ASSERT_TRUE(platform::WriteWholeFile(PathOf("text.so"), "not a shared object\n"));
+  using What = PluginBindFailure::What;
   const struct {
     std::string path;
     std::string exportName;
+    What what;
+    std::string reason;
   } cases[] = {
-      {SamplePlugin("no_plugin_in"), "PluginIn"},
-      {SamplePlugin("default"), "upper"},
+      {SamplePlugin("no_plugin_in"), "PluginIn", What::ExportMissing, "undefined symbol: PluginIn"},
+      {SamplePlugin("default"), "upper", What::ExportMissing, "undefined symbol: upper"},
       // Functions of the C library that the plug-in uses are not its exports.
-      {SamplePlugin("default"), "snprintf"},
-      {SamplePlugin("default"), "puts"},
-      {SamplePlugin("default"), "system"},
-      {SamplePlugin("default"), ""},
-      {SamplePlugin("default"), "#1"},
-      {PathOf("text.so"), "PluginIn"},
-      {PathOf("missing.so"), "PluginIn"},
-      {Dir(), "PluginIn"},
+      {SamplePlugin("default"), "snprintf", What::ExportMissing, "undefined symbol: snprintf (only a library"},
+      {SamplePlugin("default"), "puts", What::ExportMissing, "undefined symbol: puts (only a library"},
+      {SamplePlugin("default"), "system", What::ExportMissing, "undefined symbol: system (only a library"},
+      {SamplePlugin("default"), "", What::ExportMissing, "没有给出输出函数的名字"},
+      {SamplePlugin("default"), "#1", What::ExportMissing, "ordinals"},
+      {PathOf("text.so"), "PluginIn", What::FileNotLoaded, "file too short"},
+      {PathOf("missing.so"), "PluginIn", What::FileNotLoaded, "cannot open shared object file: No such file or directory"},
+      {Dir(), "PluginIn", What::FileNotLoaded, "cannot read file data: Is a directory"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(BindPluginExportAddress(c.path, c.exportName), nullptr) << c.path << " " << c.exportName;
+    SCOPED_TRACE(c.path + " " + c.exportName);
+    const PluginExport<void*> bound = BindPluginExportAddress(c.path, c.exportName);
+    EXPECT_EQ(bound.function, nullptr);
+    ASSERT_TRUE(bound.failure);
+    EXPECT_EQ(bound.failure->what, c.what);
+    EXPECT_TRUE(bound.failure->reason.starts_with(c.reason)) << bound.failure->reason;
   }
+  // The reason comes with the text a call would have given.
+  const PluginTextCall call = CallPluginTextExportWithReason(PathOf("missing.so"), "PluginIn");
+  EXPECT_FALSE(call.text);
+  ASSERT_TRUE(call.failure);
+  EXPECT_EQ(call.failure->what, What::FileNotLoaded);
 }
 
 TEST_F(PluginBindingTest, KeptPluginsKeepTheirState) {
   const std::string plugin = CopyOfSample("p.so");
   EXPECT_EQ(CountAfterCall(plugin), "1");
-  EXPECT_EQ(BindPluginExportAddress(plugin, "Missing"), nullptr);
+  EXPECT_EQ(BindPluginExportAddress(plugin, "Missing").failure->reason, "undefined symbol: Missing");
   EXPECT_EQ(CountAfterCall(plugin), "2");
 }
 

@@ -78,14 +78,16 @@ class PluginManagerWindowTest : public ProgramTest {
 
 using RowCells = std::vector<std::vector<std::string>>;
 
-TEST_F(PluginManagerWindowTest, ListsEveryPluginThatTellsWhoItIs) {
-  for (const char* kind : {"no_plugin_in", "five_fields", "empty_menu", "long_info", "null_info"}) {
+// A file the loader refuses gets a row with the loader's reason, so that it can be seen and
+// deleted; a library that loads without PluginIn is no plug-in and gets none.
+TEST_F(PluginManagerWindowTest, ListsEveryPluginThatTellsWhoItIsAndEveryFileThatCannotBeLoaded) {
+  for (const char* kind : {"no_plugin_in", "five_fields", "empty_menu", "long_info", "null_info", "needs_library"}) {
     AddSample(kind, std::string(kind) + ".so");
   }
   WriteProgramFile("Plugin/text.so", "not a shared object\n");
   ASSERT_EQ(mkdir(PathOf("Plugin").c_str(), 0755), 0);
   WriteBaseFile("Plugin/base.so", *platform::ReadWholeFile(ProgramPath("Plugin/sample.so")));
-  RunProgram([] {
+  RunProgram([this] {
     LoadPluginManagerWindow();
     ASSERT_NE(PluginManagerWindow, nullptr);
     EXPECT_EQ(PluginManagerWindow->Caption(), "插件管理");
@@ -94,10 +96,17 @@ TEST_F(PluginManagerWindowTest, ListsEveryPluginThatTellsWhoItIs) {
     EXPECT_EQ(ListedRows(), (RowCells{{"empty", "desc", "author", "1.0", "set 0", "empty_menu.so"},
                             {"", "", "", "", "set 0", "five_fields.so"},
                             {"", "", "", "", "set 0", "long_info.so"},
+                            {"无法载入", "libtavo_needed.so: cannot open shared object file: No such file or directory", "", "", "",
+                             "needs_library.so"},
                             {"", "", "", "", "set 0", "null_info.so"},
                             {"sample", "desc", "author", "1.0", "", "quiet.so"},
-                            {"sample", "desc", "author", "1.0", "set 0", "sample.so"}}));
+                            {"sample", "desc", "author", "1.0", "set 0", "sample.so"},
+                            {"无法载入", "file too short", "", "", "", "text.so"}}));
+    EXPECT_TRUE(RightClickRow(RowOf("text.so"), kDeleteItem));
+    EXPECT_FALSE(platform::PathExists(ProgramPath("Plugin/text.so")));
+    EXPECT_EQ(RowOf("text.so"), -1);
   });
+  EXPECT_EQ(dialogs_.size(), 1u);  // the delete's "OK"
 }
 
 TEST_F(PluginManagerWindowTest, ConfigureRunsSetAndRefillsTheList) {
