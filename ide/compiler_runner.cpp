@@ -10,9 +10,11 @@ namespace {
 
 constexpr char kBuildResourceExport[] = "BuildResource";
 
-BuildResourceFunction BoundBuildResource() {
+}  // namespace
+
+bool LoadCompilerRunner() {
   BuildResourceFunction& bound = CompilerRunner.BoundBuildResource;
-  if (bound != nullptr) return bound;
+  if (bound != nullptr) return true;
   if (platform::HMODULE library = platform::LoadLibraryA(DataPath(data_file::LinkerLibrary).c_str())) {
     bound = reinterpret_cast<BuildResourceFunction>(platform::GetProcAddress(library, kBuildResourceExport));
   }
@@ -20,17 +22,14 @@ BuildResourceFunction BoundBuildResource() {
     framework::FatalStop(std::string("无法找到指定DLL库文件“") + data_file::LinkerLibrary.path + "”中的输出命令“" + kBuildResourceExport +
                          "”");
   }
-  return bound;
+  return bound != nullptr;
 }
 
-}  // namespace
-
-bool CanStartBuild() { return !CompilerRunner.BuildWaiting && BoundBuildResource() != nullptr; }
+bool BuildWaiting() { return CompilerRunner.BuildWaiting; }
 
 const char* RunCompiler(const std::string& sourceArgs, const std::string& compilerPath, const std::string& outputPath) {
-  const BuildResourceFunction buildResource = BoundBuildResource();
   CompilerRunner.BuildWaiting = true;
-  const char* printed = buildResource(sourceArgs.c_str(), compilerPath.c_str(), outputPath.c_str());
+  const char* printed = CompilerRunner.BoundBuildResource(sourceArgs.c_str(), compilerPath.c_str(), outputPath.c_str());
   CompilerRunner.BuildWaiting = false;
   return printed;
 }
