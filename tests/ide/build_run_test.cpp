@@ -12,6 +12,8 @@
 #include <set>
 #include <sstream>
 
+#include <gtest/gtest-spi.h>
+
 #include "commands_fixture.h"
 #include "document_fixture.h"
 #include "framework/list_view.h"
@@ -23,6 +25,7 @@
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
 #include "platform/process.h"
+#include "tests/support/child_watchdog.h"
 #include "tests/support/path_override.h"
 
 namespace {
@@ -96,6 +99,8 @@ class BuildRunTest : public DocumentTest {
   }
 
   PathOverride consoleOnPath_;
+  // A build that never ends fails its test within a minute, not at CTest's timeout.
+  ChildWatchdog watchdog_{std::chrono::seconds(60)};
 };
 
 TEST_F(BuildRunTest, CompileAndRunRunsTheEditorsProgramInTheConsoleWithItsKeyboard) {
@@ -212,6 +217,21 @@ TEST_F(BuildRunSlowTest, BuildCommandsGivenWhileABuildWaitsForItsCompilerDoNothi
 bool Runs(pid_t pid) {
   const std::string state = platform::ReadWholeFile("/proc/" + std::to_string(pid) + "/stat").value_or("");
   return !state.empty() && state.find(") Z ") == std::string::npos;
+}
+
+TEST_F(BuildRunSlowTest, ACompilerThatNeverEndsFailsTheTestAtTheBoundAndIsEnded) {
+  UseCompilerScript("sleep 1000 &\necho $! >sleeper\nwait\n");
+  RunProgram([&] {
+    Editor->SetText(kScanfProgram);
+    EXPECT_NONFATAL_FAILURE_ON_ALL_THREADS(
+        {
+          const ChildWatchdog watchdog(std::chrono::seconds(1));
+          CompileAndRun();
+        },
+        "after 1 s: the watchdog ended every compiler and console");
+    EXPECT_EQ(Rows().back(), (std::vector<std::string>{"", "", "程序没有运行：编译器没有生成程序"}));
+  });
+  EXPECT_FALSE(Runs(std::stoi(BaseFileText("sleeper"))));
 }
 
 // The document is saved, so the window goes at once; the unsaved case asks first and ends the
