@@ -1,8 +1,10 @@
 // F5 in the real tavo on a real X display: the program runs in an xterm console that takes
 // the keyboard, shows its answer and waits for a key; then the output list holds the run's row.
 // Needs gcc (through the bundled compiler wrapper) and xterm besides what the display needs.
+#include <algorithm>
 #include <clocale>
 
+#include "ide/main_window_definition.h"
 #include "xvfb_fixture.h"
 
 namespace {
@@ -17,10 +19,14 @@ constexpr char kScanfProgram[] =
 class CompileAndRunOnXvfbTest : public XvfbTest {
  protected:
   // Starts tavo in the tree with the scanf program open; its main window once drawn, 0 when
-  // none came.
+  // none came. Each of its widgets is a window of its own on the display, so that the test finds
+  // them in the window tree where the window definition puts them.
   Window StartWithTheProgram(Child& tavo, const std::string& tree) {
     std::ofstream(tree + "/twice.c", std::ios::binary) << kScanfProgram;
-    if (!StartTavo(tavo, tree, {"twice.c"})) return 0;
+    setenv("QT_USE_NATIVE_WINDOWS", "1", 1);
+    const bool started = StartTavo(tavo, tree, {"twice.c"});
+    unsetenv("QT_USE_NATIVE_WINDOWS");
+    if (!started) return 0;
     Window window = 0;
     if (!WaitFor([&] { return (window = FindWindowByTitle(display_, Utf8(u8"Tavo 编辑器"))) != 0; }, 30s)) return 0;
     std::this_thread::sleep_for(1s);  // drawn
@@ -47,8 +53,54 @@ bool HoldsInk(Display* display, Window window, int x, int y, int width, int heig
   return ink;
 }
 
-// The cell "状态" of the output list's first row, as the main window lays it out.
-bool FirstRowHasAState(Display* display, Window mainWindow) { return HoldsInk(display, mainWindow, 107, 486, 70, 16); }
+// The shown child windows with their geometry relative to the window.
+std::vector<std::pair<Window, XWindowAttributes>> ShownChildren(Display* display, Window window) {
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned int count = 0;
+  std::vector<std::pair<Window, XWindowAttributes>> shown;
+  if (!XQueryTree(display, window, &root, &parent, &children, &count)) return shown;
+  for (unsigned int i = 0; i < count; ++i) {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, children[i], &attributes) != 0 && attributes.map_state == IsViewable) {
+      shown.emplace_back(children[i], attributes);
+    }
+  }
+  if (children != nullptr) XFree(children);
+  return shown;
+}
+
+// The shown window inside `top` at the geometry's place in its parent and of its height (the
+// layout sets only the width); 0 when there is none.
+Window FindPlacedWindow(Display* display, Window top, const framework::Geometry& geometry) {
+  for (const auto& [child, attributes] : ShownChildren(display, top)) {
+    if (attributes.x == geometry.left && attributes.y == geometry.top && attributes.height == geometry.height) return child;
+    if (const Window found = FindPlacedWindow(display, child, geometry)) return found;
+  }
+  return 0;
+}
+
+const framework::ControlDefinition& OutputListDefinition() {
+  static const framework::WindowDefinition definition = MainWindowDefinition();
+  return *std::find_if(definition.controls.begin(), definition.controls.end(),
+                       [](const framework::ControlDefinition& control) { return control.name == kOutputList; });
+}
+
+// Whether the cell "状态" of the output list's first row shows a text. The list is found where its
+// definition places it; its header is its topmost window, and the rows begin in the window below
+// it (the widest there: a scroll bar may stand beside it), each one line of text high as the
+// header is. The cell lies where the widths of the columns before it end.
+bool FirstRowHasAState(Display* display, Window mainWindow) {
+  const framework::ControlDefinition& list = OutputListDefinition();
+  const Window listWindow = FindPlacedWindow(display, mainWindow, list.geometry);
+  if (listWindow == 0) return false;
+  auto parts = ShownChildren(display, listWindow);
+  if (parts.size() < 2) return false;
+  std::sort(parts.begin(), parts.end(), [](const auto& a, const auto& b) {
+    return std::pair(a.second.y, -a.second.width) < std::pair(b.second.y, -b.second.width);
+  });
+  const int lineHeight = parts[0].second.height;
+  return HoldsInk(display, parts[1].first, list.columns[0].width, 0, list.columns[1].width, lineHeight);
+}
 
 // The text on the console's screen, selected with the mouse as a user would copy it.
 std::string ConsoleText(Window console) {
@@ -66,6 +118,7 @@ TEST_P(InstalledCompileAndRunTest, F5RunsTheProgramInAConsoleThatTakesTheKeyboar
   Child tavo;
   const Window window = StartWithTheProgram(tavo, CopyInstallationTree(GetParam()));
   ASSERT_NE(window, 0u);
+  ASSERT_NE(FindPlacedWindow(display_, window, OutputListDefinition().geometry), 0u) << "no output list";
   EXPECT_FALSE(FirstRowHasAState(display_, window));
 
   Focus(window);
