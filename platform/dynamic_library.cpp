@@ -10,6 +10,7 @@
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/handle_table.h"
+#include "platform/shared_object_extent.h"
 
 namespace platform {
 namespace {
@@ -60,6 +61,9 @@ HMODULE LoadLibraryA(const char* fileName) {
   if (!fileName || !*fileName) return Failed("no file name given");
   const std::optional<std::string> native = NativePath(fileName);
   if (!native) return Failed(std::string(fileName) + ": the name cannot be spelled in the file system's encoding");
+  if (native->find('/') != std::string::npos) {  // a bare name is searched for, not opened here
+    if (const std::optional<std::string> cutOff = CutOffSharedObject(*native)) return Failed(std::string(fileName) + ": " + *cutOff);
+  }
   void* library = ::dlopen(native->c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!library) return Failed(LoaderError(std::string(fileName) + ": cannot be loaded"));
   const HMODULE known = Libraries().FindIf([&](const LoadedLibrary& loaded) { return loaded.library == library; });

@@ -13,8 +13,9 @@ using FARPROC = void (*)();
 
 // A path with a slash is used as it stands, a bare name is searched as dlopen does. The name is
 // in the code page and reaches the system in its own encoding, as the file routines hand over
-// paths; one that cannot cross loads nothing. Loading a library that is loaded already returns
-// the same handle and counts one more load.
+// paths; one that cannot cross loads nothing, and nor does a file cut off before the parts its
+// headers name (the loader would end the process on it). Loading a library that is loaded
+// already returns the same handle and counts one more load.
 HMODULE LoadLibraryA(const char* fileName);
 // Null for an unknown name or handle, and for a function that the library only uses (one of
 // another library it depends on). An ordinal ("#N", or a small number in place of the

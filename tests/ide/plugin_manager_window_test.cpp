@@ -87,10 +87,19 @@ TEST_F(PluginManagerWindowTest, ListsEveryPluginThatTellsWhoItIsAndEveryFileThat
   WriteProgramFile("Plugin/text.so", "not a shared object\n");
   ASSERT_EQ(mkdir(PathOf("Plugin").c_str(), 0755), 0);
   WriteBaseFile("Plugin/base.so", *platform::ReadWholeFile(ProgramPath("Plugin/sample.so")));
+  // Copied only in part, where the start looks for menu entries and where the manager looks.
+  const std::string cutOff = platform::ReadWholeFile(ProgramPath("Plugin/sample.so"))->substr(0, 2000);
+  WriteBaseFile("Plugin/cut.so", cutOff);
+  WriteProgramFile("Plugin/cut.so", cutOff);
   RunProgram([this] {
     LoadPluginManagerWindow();
     ASSERT_NE(PluginManagerWindow, nullptr);
     EXPECT_EQ(PluginManagerWindow->Caption(), "插件管理");
+    ASSERT_NE(RowOf("cut.so"), -1);
+    EXPECT_EQ(List()->Cell(RowOf("cut.so"), PluginColumnName), "无法载入");
+    EXPECT_TRUE(List()->Cell(RowOf("cut.so"), PluginColumnDescription).starts_with("file cut off: its 2000 bytes end before"));
+    ASSERT_TRUE(platform::DeleteFile(ProgramPath("Plugin/cut.so")));
+    FillPluginManagerList(ProgramPath("Plugin"));
     // Name, description, author, version, Show, file.
     // Six fields, the last an empty menu list, are a plug-in that tells who it is.
     EXPECT_EQ(ListedRows(), (RowCells{{"empty", "desc", "author", "1.0", "set 0", "empty_menu.so"},

@@ -64,6 +64,8 @@ TEST_F(DynamicLibraryPaths, AFailedCallLeavesItsReason) {
   const std::string chinese = PathOf("\xD6\xD0\xCE\xC4");  // "中文", in the code page
   ASSERT_EQ(mkdir(NativePath(chinese)->c_str(), 0755), 0);
   ASSERT_TRUE(WriteWholeFile(chinese + "/text.so", "not a shared object\n"));
+  // A library copied only in part: the loader itself would end the process on it.
+  ASSERT_TRUE(WriteWholeFile(chinese + "/cut.so", ReadWholeFile(TAVO_DIST_DIR "/liblinker.so")->substr(0, 3000)));
   const HMODULE math = LoadLibraryA(kMathLibrary);
   const struct {
     std::function<bool()> failingCall;
@@ -72,6 +74,8 @@ TEST_F(DynamicLibraryPaths, AFailedCallLeavesItsReason) {
       {[&] { return LoadLibraryA((chinese + "/missing.so").c_str()) == nullptr; },
        chinese + "/missing.so: cannot open shared object file"},
       {[&] { return LoadLibraryA((chinese + "/text.so").c_str()) == nullptr; }, chinese + "/text.so: "},
+      {[&] { return LoadLibraryA((chinese + "/cut.so").c_str()) == nullptr; },
+       chinese + "/cut.so: file cut off: its 3000 bytes end before the parts its headers place in it"},
       {[&] { return LoadLibraryA(Dir().c_str()) == nullptr; }, Dir() + ": "},
       {[] { return LoadLibraryA("") == nullptr; }, "no file name"},
       {[&] { return GetProcAddress(math, "no_such_function") == nullptr; }, "undefined symbol: no_such_function"},
