@@ -55,4 +55,10 @@ ByteSet AnsiToUtf8(const char* text) { return WideToUtf8(AnsiToWide(text)); }
 
 ByteSet AnsiToUtf8(const std::string& text) { return AnsiToUtf8(text.c_str()); }
 
+ByteSet Utf8Of(const std::string& text) {
+  ByteSet converted = AnsiToUtf8(text);
+  converted.resize(converted.size() - 2);
+  return converted;
+}
+
 std::string Utf8ToAnsi(const ByteSet& bytes) { return WideToAnsi(Utf8ToWide(bytes)); }

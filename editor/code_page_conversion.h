@@ -11,5 +11,7 @@ using ByteSet = std::string;
 // (the UTF-8 length plus 2). An absent (null) text gives a single zero byte.
 ByteSet AnsiToUtf8(const char* text);
 ByteSet AnsiToUtf8(const std::string& text);
+// The UTF-8 bytes of the text alone, without the two zero bytes after them.
+ByteSet Utf8Of(const std::string& text);
 // The 8-bit text of UTF-8 bytes that need not carry a terminator of their own.
 std::string Utf8ToAnsi(const ByteSet& bytes);

@@ -22,8 +22,7 @@ platform::WPARAM LengthWithin(std::optional<int> length, const std::string& byte
 
 std::string SciEditor::TextBytesToAdd(const std::string& text) {
   if (!Utf8Mode()) return text.c_str();
-  const ByteSet converted = AnsiToUtf8(text);
-  return converted.substr(0, converted.size() - 2);
+  return Utf8Of(text);
 }
 
 void SciEditor::SetText(const std::string& text) {

@@ -92,6 +92,11 @@ constexpr int SC_CP_UTF8 = Component::SC_CP_UTF8;
 constexpr int SC_MOD_INSERTTEXT = Component::SC_MOD_INSERTTEXT;
 constexpr int SC_MOD_DELETETEXT = Component::SC_MOD_DELETETEXT;
 
+// Search flags.
+constexpr int SCFIND_WHOLEWORD = Component::SCFIND_WHOLEWORD;
+constexpr int SCFIND_MATCHCASE = Component::SCFIND_MATCHCASE;
+constexpr int SCFIND_REGEXP = Component::SCFIND_REGEXP;
+
 // The predefined styles, the C lexer and its styles.
 constexpr int STYLE_DEFAULT = Component::STYLE_DEFAULT;
 constexpr int STYLE_LINENUMBER = Component::STYLE_LINENUMBER;

@@ -16,6 +16,7 @@
 #include "ide/module_state.h"
 #include "ide/pinyin_abbreviation.h"
 #include "ide/regex_wrapper.h"
+#include "ide/tips_txt.h"
 #include "platform/ansi_text.h"
 #include "platform/ini_file.h"
 #include "platform/input.h"
@@ -50,7 +51,7 @@ bool IsSeparatorCharacter(std::string_view character) { return std::any_of(chara
 bool IsUtf8ContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 // The length of a code-page text in the editor's UTF-8.
-int EditorLength(const std::string& text) { return static_cast<int>(AnsiToUtf8(text).size()) - 2; }
+int Utf8Length(const std::string& text) { return static_cast<int>(Utf8Of(text).size()); }
 
 // The characters typed by this character message: none for Backspace, which the component has
 // carried out already; both bytes of a double-byte character.
@@ -86,7 +87,7 @@ void TakeTypedWord(const std::string& typed) {
   const std::string_view line = RangeBytes(*Editor, Editor->PositionFromLine(Editor->GetCurrentLine()), caret);
   const std::string_view word = line.substr(WordStartInLine(line));
   CompletionPrefix = Utf8ToAnsi(ByteSet(word)) + typed;
-  CompletionPrefixLength = static_cast<int>(word.size()) + EditorLength(typed);
+  CompletionPrefixLength = static_cast<int>(word.size()) + Utf8Length(typed);
 }
 
 // Under the caret, or above it when there is no room below; never beyond the window's right edge.
@@ -108,7 +109,7 @@ void ReplaceTypedWord(int p) {
   Editor->SetSel(p - CompletionPrefixLength, Editor->GetCurrentPos());
   Editor->Clear();
   const std::string word = list->Cell(list->SelectedRow(), 0);
-  const int length = EditorLength(word);
+  const int length = Utf8Length(word);
   if (length > 0) Editor->AddText(word, length - 1);
   Editor->EndUndoAction();
   list->SetVisible(false);
@@ -157,7 +158,7 @@ int OnEditorChar(int ch) {
   }
   if (!CompletionTyping.AcceptanceAwaitsBackspace) AutoIndentOnNewline(std::string(1, static_cast<char>(ch)));
   const std::string typed = TypedCharacter(ch);
-  CompletionAnchorPos = Editor->GetCurrentPos() + EditorLength(typed);
+  CompletionAnchorPos = Editor->GetCurrentPos() + Utf8Length(typed);
   TakeTypedWord(typed);
   framework::ListView* list = CompletionList();
   PlaceUnderCaret(list);
@@ -273,7 +274,7 @@ int OnEditorDwell(int position, int, int, int kind) {
   const std::string word =
       Editor->GetTextRange(Editor->WordStartPosition(position, true), Editor->WordEndPosition(position, true));
   if (word.empty()) return 0;
-  const std::string tip = platform::GetPrivateProfileStringA(word, "tip", "", DataPath(data_file::TipsTxt));
+  const std::string tip = platform::GetPrivateProfileStringA(word, kTipKey, "", DataPath(data_file::TipsTxt));
   Editor->CallTipShow(position, AnsiToUtf8(word + "\r\n" + tip).c_str());
   Editor->CallTipSetHlt(0, kTipHighlightBytes);
   return 0;

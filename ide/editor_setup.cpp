@@ -35,6 +35,23 @@ constexpr int kNavy = RGB(0, 0, 128);
 constexpr int kYellow = RGB(255, 255, 0);
 constexpr int kPaleYellow = RGB(255, 255, 225);
 
+constexpr int kStyleBits = 3;
+constexpr int kBothScrollBars = 3;
+constexpr int kExtraLineSpacing = 3;  // pixels above and below each line
+constexpr int kCaretBlinkMilliseconds = 500;
+constexpr int kCaretWidth = 2;
+constexpr int kDwellMilliseconds = 500;
+constexpr int kTabWidth = 4;
+constexpr int kBookmarkMarginWidth = 10;
+constexpr int kLineNumberMarginWidth = 40;  // until the view's update sets it from the line count
+constexpr const char* kLineNumberFont = "宋体";
+constexpr int kLineNumberFontSize = 12;
+// The keyword sets that the C lexer colours in code: keywords, functions and global classes,
+// where the constants go.
+constexpr int kKeywordSet = 0;
+constexpr int kFunctionSet = 1;
+constexpr int kConstantSet = 3;
+
 // The row of a use; a style use is found by any of its styles. Every use the set-up asks for
 // has its row.
 const ColourSetting& SettingFor(EditorColour use, int style) {
@@ -133,7 +150,7 @@ void SetWordLists(std::initializer_list<ColouredWords> lists) {
 
 void SetMargins() {
   Editor->SetMarginTypeN(kBookmarkMargin, SC_MARGIN_SYMBOL);
-  Editor->SetMarginWidthN(kBookmarkMargin, 10);
+  Editor->SetMarginWidthN(kBookmarkMargin, kBookmarkMarginWidth);
   Editor->SetMarginMaskN(kBookmarkMargin, kBookmarkMask);
   Editor->SetMarginSensitiveN(kBookmarkMargin, true);
   Editor->MarkerDefine(kBookmarkMarker, SC_MARK_SMALLRECT);
@@ -142,11 +159,11 @@ void SetMargins() {
   Editor->SetMarginCursorN(kBookmarkMargin, SC_CURSORARROW);
 
   Editor->SetMarginTypeN(kLineNumberMargin, SC_MARGIN_NUMBER);
-  Editor->SetMarginWidthN(kLineNumberMargin, 40);
+  Editor->SetMarginWidthN(kLineNumberMargin, kLineNumberMarginWidth);
   // The line-number margin takes marker 0 alone.
   Editor->SetMarginMaskN(kLineNumberMargin, 1);
-  Editor->StyleSetFont(STYLE_LINENUMBER, "宋体");
-  Editor->StyleSetSize(STYLE_LINENUMBER, 12);
+  Editor->StyleSetFont(STYLE_LINENUMBER, kLineNumberFont);
+  Editor->StyleSetSize(STYLE_LINENUMBER, kLineNumberFontSize);
   SetForeFromSettings(STYLE_LINENUMBER);
   Editor->StyleSetBack(STYLE_LINENUMBER, ColourFor(EditorColour::StyleBack, STYLE_LINENUMBER));
   Editor->SetMarginCursorN(kLineNumberMargin, SC_CURSORARROW);
@@ -180,27 +197,29 @@ void SetupEditor() {
 
   Editor->Create(MainWindow->Handle());
   Editor->Utf8Mode(true);
-  Editor->SetStyleBits(3);
+  Editor->SetStyleBits(kStyleBits);
   Editor->SetLexer(SCLEX_CPP);
   Editor->SetProperty("styling.within.preprocessor", "1");
-  Editor->SetScrollBars(3);
+  Editor->SetScrollBars(kBothScrollBars);
   SetTextLook();
-  Editor->SetExtraSpacing(3);
-  Editor->SetCaretPeriod(500);
-  Editor->SetCaretWidth(2);
+  Editor->SetExtraSpacing(kExtraLineSpacing);
+  Editor->SetCaretPeriod(kCaretBlinkMilliseconds);
+  Editor->SetCaretWidth(kCaretWidth);
   Editor->CaretLineVisible(true);
   Editor->SetCaretLineBack(ColourFor(EditorColour::CaretLineBack));
-  Editor->SetMouseDwellTime(500);
+  Editor->SetMouseDwellTime(kDwellMilliseconds);
   Editor->CallTipSetBack(kPaleYellow);
   Editor->CallTipSetFore(kBlack);
   Editor->CallTipSetForeHlt(kBlue);
   Editor->SetSelBack(kNavy);
   Editor->SetSelFore(kWhite);
   Editor->EmptyUndoBuffer();
-  Editor->SetTabWidth(4);
+  Editor->SetTabWidth(kTabWidth);
   SetLexerStyles();
 
-  SetWordLists({{keywords, 0, SCE_C_WORD}, {functions, 1, SCE_C_WORD2}, {constants, 3, SCE_C_GLOBALCLASS}});
+  SetWordLists({{keywords, kKeywordSet, SCE_C_WORD},
+                {functions, kFunctionSet, SCE_C_WORD2},
+                {constants, kConstantSet, SCE_C_GLOBALCLASS}});
   SetMargins();
   BindEventHandlers();
 

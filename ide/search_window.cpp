@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/code_page_conversion.h"
+#include "editor/scintilla_messages.h"
 #include "editor/search_expression.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
@@ -22,10 +23,9 @@ framework::Form* SearchWindow = nullptr;
 
 namespace {
 
-// The component's own search flags.
-constexpr int SCFIND_WHOLEWORD = 2;
-constexpr int SCFIND_MATCHCASE = 4;
-constexpr int SCFIND_REGEXP = 0x200000;
+using scintilla::SCFIND_MATCHCASE;
+using scintilla::SCFIND_REGEXP;
+using scintilla::SCFIND_WHOLEWORD;
 
 constexpr int kHitsPage = 1;
 
@@ -125,8 +125,7 @@ void OnSearchWindowRegexCheckBoxClick() { Option(kWholeWordBox)->SetEnabled(!Opt
 
 void OnSearchWindowFindButtonClick() {
   SearchText = SearchWindow->Find<framework::EditBox>(kSearchBox)->Text();
-  ByteSet converted = AnsiToUtf8(SearchText);
-  converted.resize(converted.find('\0'));
+  const ByteSet converted = Utf8Of(SearchText);
   SearchTextUtf8 = {converted, converted};
   SearchFlags = SearchFlagsOfOptions();
   if (!ExpressionCompiles(SearchTextUtf8.Converted, SearchFlags)) {

@@ -18,6 +18,7 @@
 #include "ide/lacking_characters.h"
 #include "ide/module_state.h"
 #include "ide/settings_window_definition.h"
+#include "ide/tips_txt.h"
 #include "ide/text_file.h"
 #include "platform/ansi_text.h"
 #include "platform/code_page.h"
@@ -27,8 +28,6 @@
 framework::Form* SettingsWindow = nullptr;
 
 namespace {
-
-constexpr const char* kTipKey = "tip";
 
 // The three word lists by type text, as the list shows them, with the files they are read
 // from and written to (one file each: names match without regard to case).

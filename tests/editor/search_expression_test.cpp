@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int kRegexp = 0x200000;
-constexpr int kMatchCase = 4;
-
 using SearchExpressionTest = test::EditorFixture;
 
 struct ExpressionCase {
@@ -81,7 +78,7 @@ TEST_F(SearchExpressionTest, TheCheckAgreesWithTheComponentsOwnSearch) {
     const bool compiles = !c.document.empty();
     EXPECT_EQ(SearchExpressionCompiles(c.expression, c.matchCase), compiles);
     SetText(compiles ? c.document : c.expression + " abc aaaa ]-[()\\ 1 " + c.expression);
-    EXPECT_EQ(editor.FindText(kRegexp | (c.matchCase ? kMatchCase : 0), c.expression, 0, editor.GetLength()),
+    EXPECT_EQ(editor.FindText(scintilla::SCFIND_REGEXP | (c.matchCase ? scintilla::SCFIND_MATCHCASE : 0), c.expression, 0, editor.GetLength()),
               compiles)
         << "the component disagrees";
   }
