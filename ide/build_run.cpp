@@ -1,5 +1,8 @@
 #include "ide/build_run.h"
 
+#include <optional>
+#include <string>
+
 #include "framework/message_box.h"
 #include "framework/toolbar.h"
 #include "ide/app_globals.h"
@@ -12,7 +15,6 @@
 #include "ide/editing_commands.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
-#include "ide/module_state.h"
 #include "ide/output_panel.h"
 #include "ide/plugins.h"
 #include "platform/file_system.h"
@@ -20,6 +22,17 @@
 #include "platform/shell_quote.h"
 
 namespace {
+
+// What the separate steps hand on: 连接 links the object of the last 编译 that made one, and 执行
+// runs the program of the last 连接 only where F5 would run its own. A 编译 starts afresh: a
+// program linked before it is not the new object's.
+struct SeparateBuildState {
+  std::string CompiledObject;  // the empty text when the last 编译 made none, or before the first
+  std::string LinkedProgram;
+  std::optional<RunDecision> LastLink;  // nothing when no 连接 came since the last 编译
+};
+
+SeparateBuildState SeparateBuild;
 
 constexpr char kAnalysisExport[] = "Analysis";
 
@@ -160,3 +173,5 @@ void RunLinkedProgram() {
       return;
   }
 }
+
+void ResetSeparateBuild() { SeparateBuild = {}; }

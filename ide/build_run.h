@@ -13,6 +13,8 @@ void LinkProgram();
 // Runs the program of the last link in a console, provided that link made it as a clean build
 // makes it and no compile came since; otherwise a row says why nothing ran.
 void RunLinkedProgram();
+// Forgets what the separate steps hand on.
+void ResetSeparateBuild();
 
 // Clears every marker-1 line, hands the output (without the path of the last built source) to
 // the configured analysis plug-in and shows its answer as error rows and marks. Without a

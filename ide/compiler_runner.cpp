@@ -2,11 +2,22 @@
 
 #include "framework/program_end.h"
 #include "ide/data_files.h"
-#include "ide/module_state.h"
+#include "linker/build_resource.h"
 #include "platform/dynamic_library.h"
 #include "platform/process.h"
 
 namespace {
+
+// The runner of the compiler: BuildResource of liblinker.so, bound at the first build and kept.
+// BuildWaiting is set while a build waits in it: the wait dispatches messages, so F5 and the
+// compile and link commands can arrive meanwhile, and the runner would answer them with "no
+// output", which would run whatever Debug/temp.exe still holds.
+struct CompilerRunnerState {
+  BuildResourceFunction BoundBuildResource = nullptr;
+  bool BuildWaiting = false;
+};
+
+CompilerRunnerState CompilerRunner;
 
 constexpr char kBuildResourceExport[] = "BuildResource";
 
@@ -37,3 +48,5 @@ const char* RunCompiler(const std::string& sourceArgs, const std::string& compil
 void EndWaitingBuild() {
   if (CompilerRunner.BuildWaiting) platform::TerminateRunningChildren();
 }
+
+void ResetCompilerRunner() { CompilerRunner = {}; }

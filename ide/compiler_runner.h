@@ -17,3 +17,5 @@ const char* RunCompiler(const std::string& sourceArgs, const std::string& compil
 // Ends the compiler of a build that waits for it, so that the program can end: the build then
 // touches nothing of a main window that has gone.
 void EndWaitingBuild();
+// Forgets the bound runner and the waiting build.
+void ResetCompilerRunner();

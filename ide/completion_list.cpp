@@ -13,7 +13,6 @@
 #include "ide/data_files.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
-#include "ide/module_state.h"
 #include "ide/pinyin_abbreviation.h"
 #include "ide/regex_wrapper.h"
 #include "ide/tips_txt.h"
@@ -23,6 +22,20 @@
 #include "platform/window.h"
 
 namespace {
+
+// What completion remembers between one key and the next.
+struct CompletionTypingState {
+  // Set when Enter has accepted an entry from the editor, until the simulated Backspace has
+  // taken its line break back: the new line must not be indented first (the Backspace would
+  // only eat a blank of the indentation), the Backspace must not bring the list back for the
+  // accepted word, and the acceptance with its line break and the Backspace is one step to undo.
+  bool AcceptanceAwaitsBackspace = false;
+  // The first byte of a double-byte character whose second byte is still to come: the component
+  // types the character only once both have come, and the word is read with it whole.
+  char PendingLeadByte = 0;
+};
+
+CompletionTypingState CompletionTyping;
 
 using platform::VK_BACK;
 using platform::VK_DOWN;
@@ -279,3 +292,5 @@ int OnEditorDwell(int position, int, int, int kind) {
   Editor->CallTipSetHlt(0, kTipHighlightBytes);
   return 0;
 }
+
+void ResetCompletionTyping() { CompletionTyping = {}; }

@@ -24,3 +24,6 @@ void FillCompletionList(const std::string& abbreviation, const std::u16string& i
 // The list belongs to the typed word's line: when the caret leaves that line while the keyboard
 // stays in the editor (Up at the first row, Down at the last), the list hides.
 void HideCompletionListOffTheWordsLine();
+
+// Forgets what completion remembered from the last key.
+void ResetCompletionTyping();

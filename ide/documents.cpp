@@ -1,5 +1,8 @@
 #include "ide/documents.h"
 
+#include <optional>
+#include <string>
+
 #include "editor/scintilla_messages.h"
 #include "framework/common_dialog.h"
 #include "framework/message_box.h"
@@ -8,7 +11,6 @@
 #include "ide/lacking_characters.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
-#include "ide/module_state.h"
 #include "ide/recent_files.h"
 #include "ide/saved_text.h"
 #include "ide/text_file.h"
@@ -17,6 +19,16 @@
 #include "platform/window.h"
 
 namespace {
+
+// The document's file as it was on disk when it was last loaded or saved here: a save asks
+// before it replaces a file that another program has changed since.
+struct DocumentFileState {
+  std::string Path;
+  // Nothing when the file was missing.
+  std::optional<platform::FileStamp> Stamp;
+};
+
+DocumentFileState DocumentFile;
 
 constexpr const char* kSaveFailed = "保存失败";
 
@@ -236,3 +248,5 @@ bool AskToSave() {
 void ShowSaveBeforeReplacingFailed() {
   framework::MessageBox("保存失败，请手动保存，以免保持代码丢失", std::string(), framework::MB_ICONERROR);
 }
+
+void ResetDocumentFile() { DocumentFile = {}; }

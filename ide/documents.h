@@ -78,3 +78,6 @@ void ShowDocumentPath(const std::string& text);
 bool AskToSave();
 // The message that the save asked for before replacing the document failed.
 void ShowSaveBeforeReplacingFailed();
+
+// Forgets the document file's state on disk.
+void ResetDocumentFile();

@@ -1,20 +1,20 @@
 #include "ide/module_state.h"
 
-CompilerRunnerState CompilerRunner;
-SeparateBuildState SeparateBuild;
-std::vector<KeptPluginLibrary> KeptPluginLibraries;
-CompletionTypingState CompletionTyping;
+#include "ide/build_run.h"
+#include "ide/compiler_runner.h"
+#include "ide/completion_list.h"
+#include "ide/documents.h"
+#include "ide/plugins.h"
+#include "ide/settings_window.h"
+
 HotKeyWindowState HotKeyWindow;
-DocumentFileState DocumentFile;
-bool SettingsTypeChosen = false;
 
 void ResetModuleState() {
-  CompilerRunner = {};
-  SeparateBuild = {};
-  for (const KeptPluginLibrary& library : KeptPluginLibraries) platform::FreeLibrary(library.Module);
-  KeptPluginLibraries = {};
-  CompletionTyping = {};
+  ResetCompilerRunner();
+  ResetSeparateBuild();
+  FreeKeptPluginLibraries();
+  ResetCompletionTyping();
   HotKeyWindow = {};
-  DocumentFile = {};
-  SettingsTypeChosen = false;
+  ResetDocumentFile();
+  ResetSettingsWindowState();
 }

@@ -6,13 +6,21 @@
 #include "editor/code_page_conversion.h"
 #include "ide/app_globals.h"
 #include "ide/data_files.h"
-#include "ide/module_state.h"
 #include "ide/plugin_info_text.h"
 #include "platform/ansi_text.h"
 #include "platform/dynamic_library.h"
 #include "platform/file_system.h"
 
 namespace {
+
+// A plug-in library kept loaded between calls, so that it keeps its own state.
+struct KeptPluginLibrary {
+  std::string FullPath;
+  platform::HMODULE Module = nullptr;
+};
+
+// The oldest load first.
+std::vector<KeptPluginLibrary> KeptPluginLibraries;
 
 // Plug-ins stay loaded between calls, so each keeps its own state; the oldest load goes first.
 constexpr std::size_t kMaxKeptPluginLibraries = 20;
@@ -111,4 +119,9 @@ void RunPluginMenuCommand(int commandId) {
       CallPluginTextExport(DataPath(data_file::MenuPluginFolder, entry->DllFile), entry->FunctionName, selection);
   if (!result || result->empty()) return;
   Editor->InsertText(*result);
+}
+
+void FreeKeptPluginLibraries() {
+  for (const KeptPluginLibrary& library : KeptPluginLibraries) platform::FreeLibrary(library.Module);
+  KeptPluginLibraries = {};
 }

@@ -46,3 +46,6 @@ bool CallPluginProcedure(const std::string& dllPath, const std::string& exportNa
 void LoadPluginMenuEntries();
 // Runs the entry of PluginMenuTable with that command id; nothing when none has it.
 void RunPluginMenuCommand(int commandId);
+
+// Frees the plug-in libraries kept loaded between calls.
+void FreeKeptPluginLibraries();

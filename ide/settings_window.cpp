@@ -16,7 +16,6 @@
 #include "ide/data_files.h"
 #include "ide/ini_values.h"
 #include "ide/lacking_characters.h"
-#include "ide/module_state.h"
 #include "ide/settings_window_definition.h"
 #include "ide/tips_txt.h"
 #include "ide/text_file.h"
@@ -28,6 +27,10 @@
 framework::Form* SettingsWindow = nullptr;
 
 namespace {
+
+// Set when the user chooses an item of the type box, cleared when a row is shown: 修改 retypes a
+// row only to a type chosen for it.
+bool SettingsTypeChosen = false;
 
 // The three word lists by type text, as the list shows them, with the files they are read
 // from and written to (one file each: names match without regard to case).
@@ -250,3 +253,5 @@ void OnSettingsWindowKeywordColourChanged() { WriteColourOf(OnSettingsWindowKeyw
 void OnSettingsWindowVariableColourChanged() { WriteColourOf(OnSettingsWindowVariableColourChanged); }
 void OnSettingsWindowLineNumberColourChanged() { WriteColourOf(OnSettingsWindowLineNumberColourChanged); }
 void OnSettingsWindowLineNumberMarginColourChanged() { WriteColourOf(OnSettingsWindowLineNumberMarginColourChanged); }
+
+void ResetSettingsWindowState() { SettingsTypeChosen = false; }

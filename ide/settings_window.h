@@ -35,3 +35,6 @@ void OnSettingsWindowKeywordColourChanged();
 void OnSettingsWindowVariableColourChanged();
 void OnSettingsWindowLineNumberColourChanged();
 void OnSettingsWindowLineNumberMarginColourChanged();
+
+// Forgets the settings window's choice of a type.
+void ResetSettingsWindowState();
