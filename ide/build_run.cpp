@@ -164,7 +164,7 @@ void CompileAndRun() {
   SetDebugButtonDisabled(true);
   std::string program;
   const BuildOutput built = BuildProgram(1, program, "", "");
-  if (MainWindow->IsDestroyed()) return;  // closed while the compiler ran: the program is ending
+  if (MainWindow == nullptr) return;  // closed while the compiler ran: the program is ending
   if (built.compiled) {
     AnalyseBuildOutput(built.printed.value_or(""));
     RunOrSayWhyNot(built, program);
@@ -176,7 +176,7 @@ void CompileOnly() {
   if (!CanStartBuild()) return;
   std::string unused;
   const BuildOutput built = BuildProgram(1, unused, IsSaved == 1 ? CurrentFilePath : "", ".o");
-  if (MainWindow->IsDestroyed() || !built.compiled) return;
+  if (MainWindow == nullptr || !built.compiled) return;
   SeparateBuild = {};  // what was linked before is not the new object's
   if (built.made) SeparateBuild.CompiledObject = LastBuiltSource + ".o";
   AnalyseBuildOutput(built.printed.value_or(""));
@@ -191,7 +191,7 @@ void LinkProgram() {
   }
   std::string program = SeparateBuild.CompiledObject + ".exe";
   const BuildOutput built = BuildProgram(0, program, SeparateBuild.CompiledObject, "");
-  if (MainWindow->IsDestroyed()) return;
+  if (MainWindow == nullptr) return;
   SeparateBuild.LinkedProgram = program;
   SeparateBuild.LastLink = DecideRun(built.printed, built.made);
   AnalyseBuildOutput(built.printed.value_or(""));

@@ -34,9 +34,10 @@ bool IsHandedOut(WPARAM id) {
   return std::ranges::any_of(HotKeyWindow.ids, [id](int handedOut) { return static_cast<WPARAM>(handedOut) == id; });
 }
 
-// Hands each of the window's hot keys to the label, whose feedback runs its action.
+// Hands each of the window's hot keys to the label, whose feedback runs its action. Once the main
+// window has been destroyed its keys do nothing.
 LRESULT HotKeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_HOTKEY && IsHandedOut(wParam)) {
+  if (message == WM_HOTKEY && IsHandedOut(wParam) && MainWindow != nullptr) {
     SendMessageA(MainWindow->Find<framework::Label>(kHotKeyLabel)->Handle(), framework::kLabelFeedbackMessage,
                  wParam, 0);
     return 0;
