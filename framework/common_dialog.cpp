@@ -27,7 +27,6 @@ bool CommonDialog::ShowFileDialog() {
   request.kind = kind_ == Save ? DialogKind::SaveFile : DialogKind::OpenFile;
   request.caption = title_;
   request.filter = filter_;
-  request.folder = initialFolder_;
   request.fileName = fileName_;
   request.defaultExtension = defaultExtension_;
   request.owner = window_.Frame();

@@ -20,14 +20,6 @@ class CommonDialog : public Unit {
 
   Kind DialogKind() const { return kind_; }
   void SetDialogKind(Kind kind) { kind_ = kind; }
-  const std::string& Title() const { return title_; }
-  void SetTitle(const std::string& title) { title_ = title; }
-  const std::string& Filter() const { return filter_; }
-  void SetFilter(const std::string& filter) { filter_ = filter; }
-  const std::string& DefaultExtension() const { return defaultExtension_; }
-  // The folder shown first; empty for the current directory.
-  const std::string& InitialFolder() const { return initialFolder_; }
-  void SetInitialFolder(const std::string& folder) { initialFolder_ = folder; }
   // The name shown first, and after a choice the full path chosen.
   const std::string& FileName() const { return fileName_; }
   void SetFileName(const std::string& fileName) { fileName_ = fileName; }
@@ -51,7 +43,6 @@ class CommonDialog : public Unit {
   std::string title_;
   std::string filter_;
   std::string defaultExtension_;
-  std::string initialFolder_;
   std::string fileName_;
   FontChoice font_;
 };

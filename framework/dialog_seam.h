@@ -33,7 +33,6 @@ struct DialogRequest {
   platform::UINT style = 0;  // message boxes: MB_* buttons and icon
   // File dialogs.
   std::string filter;            // "label|pattern|label|pattern"
-  std::string folder;            // the folder shown first; empty for the current one
   std::string fileName;          // the name shown first
   std::string defaultExtension;  // without the dot
   // The colour dialog: the colour shown first, blue-green-red.

@@ -16,23 +16,13 @@
 
 namespace framework {
 
-namespace {
-
-// Deliberately never destroyed: destructors run at exit would delete frames after Qt itself
-// has been taken down.
-std::vector<std::unique_ptr<Form>>& AllForms() {
-  static auto* const forms = new std::vector<std::unique_ptr<Form>>;
-  return *forms;
-}
-
-}  // namespace
-
+// The list of live windows holds the form from here until Destroy hands it to Qt's deferred
+// deletion.
 Form* Form::Create(const WindowDefinition& definition) {
   std::unique_ptr<Form> form(new Form(definition));
   if (!form->AddControls(definition.controls)) return nullptr;
   AddLiveWindow(form.get());
-  AllForms().push_back(std::move(form));
-  return AllForms().back().get();
+  return form.release();
 }
 
 Form* Form::CreateHeld(Form*& global, const WindowDefinition& definition) {
@@ -59,7 +49,19 @@ Form::Form(const WindowDefinition& definition) : name_(definition.name), client_
   client_->installEventFilter(this);
 }
 
+// The widgets go first, so that none of them reaches a unit that is gone.
 Form::~Form() { delete frame_.data(); }
+
+Form::InUse::InUse(Form& form) : form_(form) { ++form_.uses_; }
+
+Form::InUse::~InUse() {
+  --form_.uses_;
+  form_.FreeOnceUnused();
+}
+
+void Form::FreeOnceUnused() {
+  if (destroyed_ && uses_ == 0) deleteLater();
+}
 
 bool Form::AddControls(const std::vector<ControlDefinition>& controls) {
   std::set<std::string> names;
@@ -114,6 +116,7 @@ void Form::DockBars() {
 // Windows that the creation handler loads are shown before this one; they are brought back in
 // front of it, as when the window is already on the screen while its handler runs.
 void Form::Open(const Form* owner) {
+  const InUse inUse(*this);
   owner_ = owner;
   if (owner != nullptr) frame_->setParent(owner->Frame(), Qt::Window);
   const std::vector<Form*> before = LiveWindows();
@@ -140,6 +143,7 @@ void Form::BringToFront() {
 void Form::Load(const Form* owner) { Open(owner); }
 
 int Form::LoadModal(const Form* owner) {
+  const InUse inUse(*this);
   frame_->setWindowModality(Qt::ApplicationModal);
   QEventLoop loop;
   endModal_ = [&loop] { loop.quit(); };
@@ -151,6 +155,7 @@ int Form::LoadModal(const Form* owner) {
 
 bool Form::Close(int result) {
   if (destroyed_) return true;
+  const InUse inUse(*this);
   if (OnQueryClose && OnQueryClose() != 1) return false;
   result_ = result;
   Destroy();
@@ -166,10 +171,10 @@ void Form::Destroy() {
   }
   if (OnDestroying) OnDestroying();
   frame_->hide();
-  frame_->deleteLater();
   if (endModal_) endModal_();
   RemoveLiveWindow(this);
   if (heldBy_ != nullptr && *heldBy_ == this) *heldBy_ = nullptr;
+  FreeOnceUnused();
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {

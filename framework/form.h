@@ -2,9 +2,13 @@
 // as handlers the IDE sets. The window's handle is its client area, where the controls and the
 // editor live; the frame around it is a QMainWindow whose menu-bar slot is left to SetMenu.
 //
-// Forms belong to the framework and outlive their windows until the program ends, so a
-// pointer that Create handed out never dangles: once the window has been destroyed (its
-// widgets are gone), IsDestroyed is all that is left to ask.
+// A form belongs to the framework and is freed, its widgets and units with it, once its window
+// has been destroyed and the event in which that happened has been handled (Qt's deferred
+// deletion). So a pointer to a form is good for the handler at hand only: code that keeps one
+// across a wait (a build that dispatches messages) or beyond keeps it in a global held through
+// CreateHeld, which is null once the window is destroyed. A window still open when the process
+// ends is never freed: destructors run at exit would delete frames after Qt itself has been
+// taken down.
 #pragma once
 
 #include <QObject>
@@ -55,7 +59,8 @@ class Form : private QObject {
   // Asks OnQueryClose (no handler lets it close); when it returns 1 the window is destroyed
   // with that result. Returns whether it was destroyed. The frame's close button comes here.
   bool Close(int result = 0);
-  // Destroys the windows it owns, then runs OnDestroying and takes the window away.
+  // Destroys the windows it owns, then runs OnDestroying, takes the window away and has the form
+  // freed.
   void Destroy();
   bool IsDestroyed() const { return destroyed_; }
   // Shows the window in front of the others and gives it the keyboard, restored when it was
@@ -68,7 +73,21 @@ class Form : private QObject {
   std::function<void()> OnDestroying;
 
  private:
+  // Keeps the form from being freed while one of its own operations runs a handler: a box the
+  // handler opens runs a loop of its own, in which the window may be destroyed.
+  class InUse {
+   public:
+    explicit InUse(Form& form);
+    ~InUse();
+    InUse(const InUse&) = delete;
+    InUse& operator=(const InUse&) = delete;
+
+   private:
+    Form& form_;
+  };
+
   explicit Form(const WindowDefinition& definition);
+  void FreeOnceUnused();
   bool AddControls(const std::vector<ControlDefinition>& controls);
   QWidget* ParentFor(const ControlDefinition& control) const;
   void Open(const Form* owner);
@@ -83,6 +102,7 @@ class Form : private QObject {
   const Form* owner_ = nullptr;
   Form** heldBy_ = nullptr;
   bool destroyed_ = false;
+  int uses_ = 0;  // operations of its own under way (InUse)
   int result_ = 0;
   std::function<void()> endModal_;
 };

@@ -148,8 +148,8 @@ QString QtFilterOf(const std::string& filter) {
 
 // The chosen path as the file system spells it: the code page may lack some of its characters.
 std::optional<std::string> ShowFileDialog(const DialogRequest& request) {
-  const QString folder = request.folder.empty() ? QDir::currentPath() : platform::AnsiToQString(request.folder);
-  QFileDialog dialog(request.owner, platform::AnsiToQString(request.caption), folder, QtFilterOf(request.filter));
+  QFileDialog dialog(request.owner, platform::AnsiToQString(request.caption), QDir::currentPath(),
+                     QtFilterOf(request.filter));
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.setAcceptMode(request.kind == DialogKind::SaveFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);  // no check that the file exists

@@ -23,7 +23,6 @@ int WidgetUnit::Height() const { return widget_->height(); }
 void WidgetUnit::SetLeft(int left) { widget_->move(left, widget_->y()); }
 void WidgetUnit::SetTop(int top) { widget_->move(widget_->x(), top); }
 void WidgetUnit::SetWidth(int width) { widget_->resize(width, widget_->height()); }
-void WidgetUnit::SetHeight(int height) { widget_->resize(widget_->width(), height); }
 
 void WidgetUnit::SetGeometry(const Geometry& geometry) {
   widget_->setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);

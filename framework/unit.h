@@ -40,7 +40,6 @@ class WidgetUnit : public Unit {
   void SetLeft(int left);
   void SetTop(int top);
   void SetWidth(int width);
-  void SetHeight(int height);
   void SetGeometry(const Geometry& geometry);
 
   // The unit's own visible flag: a control that is not hidden counts as visible even while

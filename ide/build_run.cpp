@@ -121,7 +121,7 @@ void CompileAndRun() {
   if (!MayStartBuild()) return;
   SetDebugButtonDisabled(true);
   const std::optional<BuildResult> built = RunBuild({EditorText{}, ProgramAt{DataPath(data_file::DebugProgram)}});
-  if (MainWindow->IsDestroyed()) return;  // closed while the compiler ran: the program is ending
+  if (MainWindow == nullptr) return;  // closed while the compiler ran: the program is ending
   if (built) {
     AnalyseBuildOutput(built->printed.value_or(""));
     RunOrSayWhyNot(*built);
@@ -133,7 +133,7 @@ void CompileOnly() {
   if (!MayStartBuild()) return;
   const BuildInput source = IsSaved == 1 ? BuildInput(InputFile{CurrentFilePath}) : EditorText{};
   const std::optional<BuildResult> built = RunBuild({source, ObjectBesideSource{}});
-  if (MainWindow->IsDestroyed() || !built) return;
+  if (MainWindow == nullptr || !built) return;
   SeparateBuild = {};  // what was linked before is not the new object's
   if (built->wroteOutput) SeparateBuild.CompiledObject = built->output;
   AnalyseBuildOutput(built->printed.value_or(""));
@@ -148,7 +148,7 @@ void LinkProgram() {
   }
   const std::string object = SeparateBuild.CompiledObject;
   const std::optional<BuildResult> built = RunBuild({InputFile{object}, ProgramAt{object + ".exe"}});
-  if (MainWindow->IsDestroyed() || !built) return;
+  if (MainWindow == nullptr || !built) return;
   SeparateBuild.LinkedProgram = built->output;
   SeparateBuild.LastLink = DecideRun(built->printed, built->wroteOutput);
   AnalyseBuildOutput(built->printed.value_or(""));

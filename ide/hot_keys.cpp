@@ -1,18 +1,15 @@
 #include "ide/hot_keys.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
-#include "framework/dialog_seam.h"
 #include "framework/label.h"
 #include "ide/app_globals.h"
-#include "ide/build_run.h"
-#include "ide/documents.h"
-#include "ide/main_menu.h"
+#include "ide/commands.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
 #include "ide/module_state.h"
-#include "ide/search_window.h"
 #include "platform/hot_key.h"
 #include "platform/window.h"
 #include "platform/window_subclass.h"
@@ -21,14 +18,26 @@ using namespace platform;
 
 namespace {
 
+// The keys in the order of their registration, which hands out the ids from 33001, and the
+// global that keeps each key's id. What a key does is the command table's.
+struct HotKeyRegistration {
+  int virtualKey;
+  int* id;
+};
+const HotKeyRegistration kRegistrations[] = {
+    {VK_F5, &HotKeyIdCompileRun}, {VK_F3, &HotKeyIdSave},         {VK_F4, &HotKeyIdSearch},
+    {VK_F2, &HotKeyIdComment},    {VK_F6, &HotKeyIdPrevBookmark}, {VK_F7, &HotKeyIdNextBookmark},
+};
+
 // Compared whole: cut to an int, a wider wParam could pass for a handed-out id.
 bool IsHandedOut(WPARAM id) {
   return std::ranges::any_of(HotKeyWindow.ids, [id](int handedOut) { return static_cast<WPARAM>(handedOut) == id; });
 }
 
-// Hands each of the window's hot keys to the label, whose feedback runs its action.
+// Hands each of the window's hot keys to the label, whose feedback runs its action. Once the main
+// window has been destroyed its keys do nothing.
 LRESULT HotKeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_HOTKEY && IsHandedOut(wParam)) {
+  if (message == WM_HOTKEY && IsHandedOut(wParam) && MainWindow != nullptr) {
     SendMessageA(MainWindow->Find<framework::Label>(kHotKeyLabel)->Handle(), framework::kLabelFeedbackMessage,
                  wParam, 0);
     return 0;
@@ -60,30 +69,13 @@ int RegisterWindowHotKey(HWND window, UINT virtualKey) {
 
 void RegisterHotKeys() {
   const HWND window = MainWindow->Handle();
-  HotKeyIdCompileRun = RegisterWindowHotKey(window, VK_F5);
-  HotKeyIdSave = RegisterWindowHotKey(window, VK_F3);
-  HotKeyIdSearch = RegisterWindowHotKey(window, VK_F4);
-  HotKeyIdComment = RegisterWindowHotKey(window, VK_F2);
-  HotKeyIdPrevBookmark = RegisterWindowHotKey(window, VK_F6);
-  HotKeyIdNextBookmark = RegisterWindowHotKey(window, VK_F7);
+  for (const HotKeyRegistration& key : kRegistrations) *key.id = RegisterWindowHotKey(window, key.virtualKey);
 }
 
-// A hot key waits for a modal box or dialog, as the menus and the toolbar do: behind the
-// question whether to save, F3 would write what the user is about to decline.
 int OnMainWindowHotKeyLabelFeedback(int id) {
-  if (framework::ModalWindowIsOpen()) return 0;
-  if (id == HotKeyIdComment) {
-    ExecuteMenuCommand(0, MenuCommandComment);
-  } else if (id == HotKeyIdCompileRun) {
-    CompileAndRun();
-  } else if (id == HotKeyIdSave) {
-    SaveDocument();
-  } else if (id == HotKeyIdSearch) {
-    LoadSearchWindow();
-  } else if (id == HotKeyIdPrevBookmark) {
-    ExecuteMenuCommand(0, MenuCommandPrevBookmark);
-  } else if (id == HotKeyIdNextBookmark) {
-    ExecuteMenuCommand(0, MenuCommandNextBookmark);
-  }
+  // A key whose registration failed keeps the id 0 and never fires.
+  const auto key =
+      std::ranges::find_if(kRegistrations, [id](const HotKeyRegistration& key) { return id != 0 && *key.id == id; });
+  if (key != std::end(kRegistrations)) DispatchCommand(CommandSource::HotKey, key->virtualKey);
   return 0;
 }

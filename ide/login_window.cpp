@@ -45,7 +45,7 @@ void ShowThanks(const std::string& displayName) {
 }
 
 void ShowInMainWindowTitle(const std::string& displayName) {
-  if (MainWindow == nullptr || MainWindow->IsDestroyed()) return;
+  if (MainWindow == nullptr) return;
   ShowNameInTitle(displayName);
 }
 

@@ -1,72 +1,37 @@
 #include "ide/main_menu.h"
 
-#include <chrono>
 #include <algorithm>
+#include <chrono>
+#include <optional>
 #include <random>
 #include <set>
-#include <string>
 #include <vector>
 
-#include "framework/program_end.h"
-#include "ide/about_window.h"
 #include "ide/app_globals.h"
-#include "ide/build_run.h"
-#include "ide/compiler_runner.h"
+#include "ide/commands.h"
 #include "ide/data_files.h"
-#include "ide/documents.h"
-#include "ide/editing_commands.h"
 #include "ide/main_window.h"
-#include "ide/plugin_manager_window.h"
-#include "ide/plugins.h"
-#include "ide/search_window.h"
 
 namespace {
 
-// An item of a menu; id 0 is a separator.
-struct MenuItemDefinition {
-  int id;
-  const char* caption;
-};
-
+// A menu of the bar: its caption and its items by command id, kSeparator for a separator.
 struct MenuDefinition {
   const char* caption;
-  std::vector<MenuItemDefinition> items;
+  std::vector<int> items;
 };
 
-constexpr MenuItemDefinition kSeparator{0, nullptr};
+constexpr int kSeparator = 0;
 
-// The text after a TAB is only shown: no item installs a shortcut.
 const std::vector<MenuDefinition>& MenuBarDefinition() {
   static const std::vector<MenuDefinition> menus = {
-      {"文件(&F)",
-       {{MenuCommandNew, "新建(&N)"},
-        {MenuCommandOpen, "打开(&O)...\t"},
-        {MenuCommandSave, "保存(&S)\tF3"},
-        {MenuCommandSaveAs, "另存为(&A)..."},
-        kSeparator,
-        {MenuCommandExit, "退出(&X)\tAlt+F4"}}},
+      {"文件(&F)", {MenuCommandNew, MenuCommandOpen, MenuCommandSave, MenuCommandSaveAs, kSeparator, MenuCommandExit}},
       {"编辑(&E)",
-       {{MenuCommandUndo, "撤销(&U)\tCtrl+Z"},
-        {MenuCommandRedo, "重做(&Y)\tCtrl+Y"},
-        kSeparator,
-        {MenuCommandCut, "剪切(&T)\tCtrl+X"},
-        {MenuCommandCopy, "复制(&C)\tCtrl+C"},
-        {MenuCommandPaste, "粘贴(&P)\tCtrl+V"},
-        {MenuCommandDelete, "删除(&L)\tDel"},
-        kSeparator,
-        {MenuCommandComment, "注释\tF2"},
-        {MenuCommandAddBookmark, "添加书签\t"},
-        {MenuCommandDeleteBookmark, "删除书签\t"},
-        {MenuCommandPrevBookmark, "上一个书签\tF6"},
-        {MenuCommandNextBookmark, "下一个书签\tF7"},
-        kSeparator}},
-      {"编译(&O)",
-       {{MenuCommandDebug, "调试(&F5)"},
-        {MenuCommandCompile, "编译..."},
-        {MenuCommandLink, "连接"},
-        {MenuCommandRun, "执行"}}},
-      {"查看(&V)", {{MenuCommandSearch, "搜索(&S)\tF4"}, {MenuCommandPlugins, "插件(&S)"}}},
-      {"帮助(&H)", {{MenuCommandAbout, "关于Tavo(&A)"}}},
+       {MenuCommandUndo, MenuCommandRedo, kSeparator, MenuCommandCut, MenuCommandCopy, MenuCommandPaste,
+        MenuCommandDelete, kSeparator, MenuCommandComment, MenuCommandAddBookmark, MenuCommandDeleteBookmark,
+        MenuCommandPrevBookmark, MenuCommandNextBookmark, kSeparator}},
+      {"编译(&O)", {MenuCommandDebug, MenuCommandCompile, MenuCommandLink, MenuCommandRun}},
+      {"查看(&V)", {MenuCommandSearch, MenuCommandPlugins}},
+      {"帮助(&H)", {MenuCommandAbout}},
   };
   return menus;
 }
@@ -76,13 +41,16 @@ unsigned TickCount() {
   return static_cast<unsigned>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
-void AppendItem(platform::HMENU menu, const MenuItemDefinition& item) {
-  if (item.id == 0) {
+// The caption comes from the command table; no item installs a shortcut.
+void AppendItem(platform::HMENU menu, int id) {
+  if (id == kSeparator) {
     MainMenu->AppendItem(menu, std::nullopt, platform::MF_SEPARATOR, 0);
     return;
   }
-  MainMenu->AppendItem(menu, item.caption, 0, item.id);
-  if (item.id == MenuCommandDebug) {
+  const std::vector<Command>& commands = CommandTable();
+  const auto command = std::ranges::find(commands, std::optional<int>(id), &Command::menuId);
+  MainMenu->AppendItem(menu, command->caption, 0, id);
+  if (id == MenuCommandDebug) {
     MainMenu->SetItemBitmapsFromFiles(menu, DataPath(data_file::DebugMenuPicture), "", std::nullopt, std::nullopt,
                                       MenuCommandDebug, platform::MF_BYCOMMAND);
   }
@@ -91,10 +59,8 @@ void AppendItem(platform::HMENU menu, const MenuItemDefinition& item) {
 // The ids of the bar's own commands: a plug-in entry with one of them could never run.
 std::set<int> FixedCommandIds() {
   std::set<int> ids;
-  for (const MenuDefinition& menu : MenuBarDefinition()) {
-    for (const MenuItemDefinition& item : menu.items) {
-      if (item.id != 0) ids.insert(item.id);
-    }
+  for (const Command& command : CommandTable()) {
+    if (command.menuId) ids.insert(*command.menuId);
   }
   return ids;
 }
@@ -119,44 +85,6 @@ void AppendPluginEntries(platform::HMENU menu) {
   }
 }
 
-// As closing the window does, it ends the compiler of a build that waits for it.
-void ExitProgram() {
-  if (!NewDocument()) return;
-  EndWaitingBuild();
-  framework::EndProgram(0);
-}
-
-// False when the id is none of the fixed commands.
-bool RunFixedCommand(int id) {
-  switch (id) {
-    case MenuCommandNew: NewDocument(); break;
-    case MenuCommandOpen: if (NewDocument()) OpenDocument(); break;
-    case MenuCommandSave: SaveDocument(); break;
-    case MenuCommandSaveAs: SaveDocumentAs(); break;
-    case MenuCommandExit: ExitProgram(); break;
-    case MenuCommandUndo: Editor->Undo(); break;
-    case MenuCommandRedo: Editor->Redo(); break;
-    case MenuCommandCut: Editor->Cut(); break;
-    case MenuCommandCopy: Editor->Copy(); break;
-    case MenuCommandPaste: Editor->Paste(); break;
-    case MenuCommandDelete: Editor->Clear(); break;
-    case MenuCommandComment: CommentCurrentLine(); break;
-    case MenuCommandAddBookmark: AddBookmark(); break;
-    case MenuCommandDeleteBookmark: DeleteBookmark(); break;
-    case MenuCommandPrevBookmark: GotoPreviousBookmark(); break;
-    case MenuCommandNextBookmark: GotoNextBookmark(); break;
-    case MenuCommandDebug: CompileAndRun(); break;
-    case MenuCommandCompile: CompileOnly(); break;
-    case MenuCommandLink: LinkProgram(); break;
-    case MenuCommandRun: RunLinkedProgram(); break;
-    case MenuCommandSearch: LoadSearchWindow(); break;
-    case MenuCommandPlugins: LoadPluginManagerWindow(); break;
-    case MenuCommandAbout: ShowAboutWindowModal(); break;
-    default: return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 void BuildMainMenu() {
@@ -166,7 +94,7 @@ void BuildMainMenu() {
   for (std::size_t position = 0; position < menus.size(); ++position) {
     const platform::HMENU menu = MainMenu->AddPopupMenu(menus[position].caption);
     MenuHandles.push_back(menu);
-    for (const MenuItemDefinition& item : menus[position].items) AppendItem(menu, item);
+    for (const int id : menus[position].items) AppendItem(menu, id);
     if (position == kEditMenuPosition) AppendPluginEntries(menu);
   }
 }
@@ -174,6 +102,5 @@ void BuildMainMenu() {
 void MainMenuCommandCallback(int kind, int value) { ExecuteMenuCommand(kind, value); }
 
 void ExecuteMenuCommand(int kind, int id) {
-  if (kind != 0) return;
-  if (!RunFixedCommand(id)) RunPluginMenuCommand(id);
+  if (kind == 0) DispatchCommand(CommandSource::Menu, id);
 }

@@ -1,4 +1,4 @@
-// The menu bar of the main window and the dispatch of its commands.
+// The menu bar of the main window. What its items do is the command table's (commands.h).
 #pragma once
 
 #include <cstddef>

@@ -4,5 +4,6 @@
 
 #include "framework/form.h"
 
-// The loaded main window; null until ProgramStart has created it.
+// The loaded main window; null until ProgramStart has created it and again once it has been
+// destroyed (the program is then ending, or only windows beside it are left).
 extern framework::Form* MainWindow;

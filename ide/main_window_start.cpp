@@ -41,7 +41,7 @@ void OpenCommandLineFileOrStartWindow() {
 }  // namespace
 
 framework::Form* CreateMainWindow() {
-  framework::Form* window = framework::Form::Create(MainWindowDefinition());
+  framework::Form* window = framework::Form::CreateHeld(MainWindow, MainWindowDefinition());
   if (window == nullptr) return nullptr;
   window->OnCreated = OnMainWindowCreated;
   window->OnResized = [](int, int) { OnMainWindowResized(); };

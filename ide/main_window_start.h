@@ -3,7 +3,8 @@
 
 #include "framework/form.h"
 
-// Builds MainWindow from its definition and binds its window events; null when that fails.
+// Builds MainWindow from its definition and binds its window events; null when that fails. The
+// global names the window while it is open and is null once it has been destroyed.
 framework::Form* CreateMainWindow();
 
 void OnMainWindowCreated();

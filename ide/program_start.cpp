@@ -52,8 +52,7 @@ int ProgramStart() {
   ModuleInit2();
   ModuleInit3();
   ModuleInit4();
-  MainWindow = CreateMainWindow();
-  if (MainWindow == nullptr) {
+  if (CreateMainWindow() == nullptr) {
     framework::FatalStop("载入启动窗口失败");
     return 0;
   }

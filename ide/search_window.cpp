@@ -123,7 +123,13 @@ void OnSearchWindowCreated() {
 
 void OnSearchWindowRegexCheckBoxClick() { Option(kWholeWordBox)->SetEnabled(!Option(kRegexBox)->Checked()); }
 
+// The editor and the hit list live in the main window; once it has been closed there is nothing
+// left to search, and the search window goes too.
 void OnSearchWindowFindButtonClick() {
+  if (MainWindow == nullptr) {
+    SearchWindow->Close();
+    return;
+  }
   SearchText = SearchWindow->Find<framework::EditBox>(kSearchBox)->Text();
   const ByteSet converted = Utf8Of(SearchText);
   SearchTextUtf8 = {converted, converted};

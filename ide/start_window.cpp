@@ -29,7 +29,7 @@ void BindList(const char* name, void (*handler)()) {
 // The editor lives in the main window; once that has been closed there is nothing left to put
 // a document into, and the start window goes too.
 bool CloseWhenTheEditorIsGone() {
-  if (MainWindow != nullptr && !MainWindow->IsDestroyed()) return false;
+  if (MainWindow != nullptr) return false;
   StartWindow->Close();
   return true;
 }
@@ -50,7 +50,7 @@ void LoadStartWindow() {
   StartWindow->OnCreated = OnStartWindowCreated;
   // However it closes, the keyboard goes back to the editor.
   StartWindow->OnDestroying = [] {
-    if (MainWindow != nullptr && !MainWindow->IsDestroyed()) GiveTheEditorTheKeyboard();
+    if (MainWindow != nullptr) GiveTheEditorTheKeyboard();
   };
   BindLabel(kNewLabel, OnStartWindowNewLabelDoubleClick);
   BindLabel(kOpenLabel, OnStartWindowOpenLabelDoubleClick);

@@ -11,7 +11,6 @@
 namespace platform {
 
 constexpr UINT SEE_MASK_NOCLOSEPROCESS = 0x00000040;
-constexpr int SW_SHOWNORMAL = 1;
 
 // The value Windows returns in hInstApp: above 32 on success.
 constexpr std::intptr_t kShellOpened = 42;

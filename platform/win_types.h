@@ -96,6 +96,11 @@ constexpr WPARAM MK_SHIFT = 0x0004;
 constexpr WPARAM MK_CONTROL = 0x0008;
 constexpr WPARAM MK_MBUTTON = 0x0010;
 
+// Show modes (ShowWindow, a started process's window, ShellExecuteEx).
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOW = 5;
+
 // Window styles.
 constexpr std::uint32_t WS_CHILD = 0x40000000;
 constexpr std::uint32_t WS_VISIBLE = 0x10000000;

@@ -84,8 +84,4 @@ std::string GetWindowTextA(HWND window);
 HWND SetFocus(HWND window);
 HWND GetFocus();
 
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOW = 5;
-
 }  // namespace platform

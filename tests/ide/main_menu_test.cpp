@@ -91,8 +91,7 @@ TEST_F(MainMenuTest, TheDebugItemShowsThePictureOfTheProgramDirectoryAtTheCheckM
 // before it.
 TEST_F(MainMenuTest, PluginEntriesFollowTheLastSeparatorWithIdsFrom60To900) {
   InitAppGlobals();
-  MainWindow = CreateMainWindow();
-  ASSERT_NE(MainWindow, nullptr);
+  ASSERT_NE(CreateMainWindow(), nullptr);
   PluginMenuTable = {{"格式化", "a.so", "Format", 0}, {"统计", "a.so", "Count", 0}, {"翻译", "b.so", "Translate", 0}};
   BuildMainMenu();
   const HMENU edit = MenuHandles[1];

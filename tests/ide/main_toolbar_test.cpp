@@ -59,6 +59,21 @@ TEST_F(MainToolbarTest, TheOutputButtonTogglesThePanelAndRemembersIt) {
   });
 }
 
+// A click between the buttons, or one the toolbar cannot give, runs nothing.
+TEST_F(MainToolbarTest, SeparatorsAndIndexesBeyondTheButtonsDoNothing) {
+  SetCommandLineText("a.c");
+  RunProgram([this] {
+    Editor->SetText("x");
+    const std::size_t windows = framework::LiveWindows().size();
+    for (const int index : {1, 5, 7, 13, -1, int{kToolbarButtonCount}}) OnMainWindowToolbarButtonClick(index);
+    EXPECT_EQ(EditorText(), "x");
+    EXPECT_EQ(framework::LiveWindows().size(), windows);
+    EXPECT_EQ(OutputPanelVisible, 0);
+    EXPECT_TRUE(dialogs_.empty());
+    EXPECT_TRUE(endCodes_.empty());
+  });
+}
+
 // The toolbar's buttons would be command ids 1 and up, which are the File menu's.
 TEST_F(MainToolbarTest, ClicksNeverReachTheMenuCallback) {
   RunProgram([] {

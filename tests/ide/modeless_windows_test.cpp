@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +31,7 @@
 #include "ide/settings_window_definition.h"
 #include "platform/code_page.h"
 #include "platform/shell_execute.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -180,13 +182,35 @@ TEST_F(ModelessWindowsTest, AnOpenWindowIsPrefilledAgainWhereItIsPrefilledAtOpen
   });
 }
 
+// The windows beside the main window outlive it. Once it has gone its hot keys do nothing, and
+// the search window, with nothing left to search in, goes at its next find.
+TEST_F(ModelessWindowsTest, OnceTheMainWindowHasGoneTheSearchWindowGoesAtItsNextFind) {
+  RunProgram([this] {
+    LoadSearchWindow();
+    LoadSettingsWindow();
+    const platform::HWND main = MainWindow->Handle();
+    IsSaved = 1;
+    ASSERT_TRUE(MainWindow->Close());
+    EXPECT_EQ(MainWindow, nullptr);
+    for (const int id : {HotKeyIdCompileRun, HotKeyIdSearch, HotKeyIdComment}) {
+      platform::PostMessageA(main, platform::WM_HOTKEY, static_cast<platform::WPARAM>(id), 0);
+    }
+    QCoreApplication::sendPostedEvents();  // the keys, while the window's widgets are still there
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ClickButton(SearchWindow, kFindButton);
+    EXPECT_EQ(SearchWindow, nullptr);
+    EXPECT_EQ(OpenNamed("SettingsWindow"), 1);
+    EXPECT_TRUE(dialogs_.empty());
+  });
+}
+
 // The menu's about dialog takes the place of the window the toolbar opened.
 TEST_F(ModelessWindowsTest, TheAboutDialogReplacesAnOpenAboutWindow) {
   RunProgram([this] {
     OnMainWindowToolbarButtonClick(kAboutButton);
     framework::Form* beside = AboutWindow;
     QTimer::singleShot(0, [this, beside] {
-      EXPECT_TRUE(beside->IsDestroyed());
+      EXPECT_NE(AboutWindow, beside);
       EXPECT_EQ(OpenNamed("AboutWindow"), 1);
       AboutWindow->Close();
     });

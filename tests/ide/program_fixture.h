@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -58,6 +59,8 @@ class ProgramTest : public TempDirTest {
   void TearDown() override {
     const std::vector<framework::Form*> open = framework::LiveWindows();
     for (framework::Form* form : open) form->Destroy();
+    // The destroyed windows' forms are freed before the clean-up, as the program's loop frees them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     OnProgramExit();
     framework::SetExitRoutine(nullptr);
     framework::SetProcessEnder(nullptr);

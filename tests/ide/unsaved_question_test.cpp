@@ -57,7 +57,7 @@ TEST_F(UnsavedQuestionTest, EscapeAndTheCloseButtonLeaveTheQuestionAndTheText) {
       });
       c.action();
       EXPECT_EQ(EditorText(), "unsaved text");
-      EXPECT_FALSE(MainWindow->IsDestroyed());
+      EXPECT_NE(MainWindow, nullptr);
     });
     EXPECT_TRUE(asked);
     EXPECT_TRUE(stillAsking);
