@@ -9,7 +9,6 @@
 #include "ide/commands.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
-#include "ide/module_state.h"
 #include "platform/hot_key.h"
 #include "platform/window.h"
 #include "platform/window_subclass.h"
@@ -17,6 +16,19 @@
 using namespace platform;
 
 namespace {
+
+constexpr int kFirstHotKeyId = 33001;
+
+// The window that the hot keys are registered on, with its procedure from before, and the ids
+// handed out so far. A new window starts afresh: its keys are all that count.
+struct HotKeyWindowState {
+  HWND window = nullptr;
+  WNDPROC previous = nullptr;
+  int nextId = kFirstHotKeyId;
+  std::vector<int> ids;
+};
+
+HotKeyWindowState HotKeyWindow;
 
 // The keys in the order of their registration, which hands out the ids from 33001, and the
 // global that keeps each key's id. What a key does is the command table's.
@@ -58,6 +70,8 @@ void SubclassOnce(HWND window) {
 }
 
 }  // namespace
+
+void ResetHotKeyWindow() { HotKeyWindow = {}; }
 
 int RegisterWindowHotKey(HWND window, UINT virtualKey) {
   SubclassOnce(window);

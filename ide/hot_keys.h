@@ -10,6 +10,8 @@ void RegisterHotKeys();
 // from 33001 that every registration advances, or 0 when the key is taken. The first
 // registration on a window subclasses it, so that its hot keys reach the label 标签1.
 int RegisterWindowHotKey(platform::HWND window, platform::UINT virtualKey);
+// Forgets the window the keys were registered on and starts the ids again from 33001.
+void ResetHotKeyWindow();
 // The feedback of 标签1: runs the command of the hot key with that id (commands.h); an id that
 // no key got does nothing. The result is not used.
 int OnMainWindowHotKeyLabelFeedback(int id);

@@ -4,17 +4,16 @@
 #include "ide/compiler_runner.h"
 #include "ide/completion_list.h"
 #include "ide/documents.h"
+#include "ide/hot_keys.h"
 #include "ide/plugins.h"
 #include "ide/settings_window.h"
-
-HotKeyWindowState HotKeyWindow;
 
 void ResetModuleState() {
   ResetCompilerRunner();
   ResetSeparateBuild();
   FreeKeptPluginLibraries();
   ResetCompletionTyping();
-  HotKeyWindow = {};
+  ResetHotKeyWindow();
   ResetDocumentFile();
   ResetSettingsWindowState();
 }
