@@ -1,6 +1,5 @@
 #include "ide/build_request.h"
 
-#include <chrono>
 #include <random>
 
 #include "framework/message_box.h"
@@ -14,12 +13,12 @@
 #include "platform/file_system.h"
 #include "platform/ini_file.h"
 #include "platform/shell_quote.h"
+#include "platform/tick_count.h"
 
 namespace {
 
 int RandomWholeNumber(int from, int to) {
-  std::minstd_rand generator(static_cast<unsigned>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count()));
+  std::minstd_rand generator(platform::GetTickCount());
   return std::uniform_int_distribution<int>(from, to)(generator);
 }
 

@@ -1,7 +1,6 @@
 #include "ide/main_menu.h"
 
 #include <algorithm>
-#include <chrono>
 #include <optional>
 #include <random>
 #include <set>
@@ -11,6 +10,7 @@
 #include "ide/commands.h"
 #include "ide/data_files.h"
 #include "ide/main_window.h"
+#include "platform/tick_count.h"
 
 namespace {
 
@@ -34,11 +34,6 @@ const std::vector<MenuDefinition>& MenuBarDefinition() {
       {"帮助(&H)", {MenuCommandAbout}},
   };
   return menus;
-}
-
-unsigned TickCount() {
-  const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<unsigned>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
 // The caption comes from the command table; no item installs a shortcut.
@@ -68,7 +63,7 @@ std::set<int> FixedCommandIds() {
 // Each entry gets a new id at every start, drawn again while a fixed command or an earlier
 // entry has it (the dispatch would run that one instead), as long as untaken ids remain.
 void AppendPluginEntries(platform::HMENU menu) {
-  std::mt19937 generator(TickCount());
+  std::mt19937 generator(platform::GetTickCount());
   std::uniform_int_distribution<int> commandIds(kPluginCommandIdFirst, kPluginCommandIdLast);
   std::set<int> taken = FixedCommandIds();
   auto untaken = kPluginCommandIdLast - kPluginCommandIdFirst + 1 -

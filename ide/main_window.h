@@ -1,5 +1,5 @@
 // MainWindow, the environment's one main window. Its creation and start-up live in
-// main_window_start.h, its layout with the output panel in output_panel.h.
+// main_window_start.h, its layout in main_window_layout.h.
 #pragma once
 
 #include "framework/form.h"

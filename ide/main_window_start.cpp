@@ -16,6 +16,7 @@
 #include "ide/main_toolbar.h"
 #include "ide/main_window.h"
 #include "ide/main_window_definition.h"
+#include "ide/main_window_layout.h"
 #include "ide/output_panel.h"
 #include "ide/plugins.h"
 #include "ide/search_window.h"

@@ -1,5 +1,5 @@
 // The output panel 高级选择夹1: whether it is shown (OutputPanelVisible, remembered in
-// config.ini), the main window's layout of the editor above it, and the rows of its output list.
+// config.ini) and the rows of its output list.
 #pragma once
 
 #include <string>
@@ -9,8 +9,6 @@
 void ApplyOutputPanelSetting();
 // Toolbar button 9: shows or hides the output panel and remembers the choice in config.ini.
 void ToggleOutputPanel();
-// Lays out the editor and, when shown, the output panel below it.
-void OnMainWindowResized();
 
 // The output list's rows: a compiler message with the line it names, a step of a build, a
 // successful run. Each is stamped with the time.
