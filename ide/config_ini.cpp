@@ -2,5 +2,4 @@
 
 #include "ide/data_files.h"
 
-
 std::string ConfigIniPath() { return DataPath(data_file::ConfigIni); }

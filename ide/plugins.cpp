@@ -13,16 +13,15 @@
 
 namespace {
 
-// A plug-in library kept loaded between calls, so that it keeps its own state.
+// Plug-ins stay loaded between calls, so each keeps its own state; when the list is full the
+// oldest load (the first) goes.
 struct KeptPluginLibrary {
   std::string FullPath;
   platform::HMODULE Module = nullptr;
 };
 
-// The oldest load first.
 std::vector<KeptPluginLibrary> KeptPluginLibraries;
 
-// Plug-ins stay loaded between calls, so each keeps its own state; the oldest load goes first.
 constexpr std::size_t kMaxKeptPluginLibraries = 20;
 
 platform::HMODULE FindKeptLibrary(const std::string& fullPath) {
